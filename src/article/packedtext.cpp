@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace somnar {
@@ -272,6 +271,45 @@ private:
     int m_bits = 0;
 };
 
+// Links parent slot + next byte -> child slot of the encoder's dictionary: an open-addressed
+// table with room for one generation of the dictionary at a low load.
+class ChildTable {
+public:
+    void clear() { m_cells.fill({}); }
+
+    int find(int parent, uint8_t byte) const
+    {
+        const uint32_t key = keyOf(parent, byte);
+        for (uint32_t i = hash(key);; i = (i + 1) & kMask) {
+            if (m_cells[i].key == key)
+                return m_cells[i].child;
+            if (m_cells[i].key == 0)
+                return -1;
+        }
+    }
+
+    void insert(int parent, uint8_t byte, int child)
+    {
+        const uint32_t key = keyOf(parent, byte);
+        uint32_t i = hash(key);
+        while (m_cells[i].key != 0 && m_cells[i].key != key)
+            i = (i + 1) & kMask;
+        if (m_cells[i].key == 0)
+            m_cells[i] = {key, child};
+    }
+
+private:
+    static constexpr uint32_t kMask = 1023;
+    struct Cell {
+        uint32_t key = 0;  // 0: free
+        int child = 0;
+    };
+    static uint32_t keyOf(int parent, uint8_t byte) { return (uint32_t(parent) << 8 | byte) + 1; }
+    static uint32_t hash(uint32_t key) { return (key * 2654435761u) >> 22 & kMask; }
+
+    std::array<Cell, kMask + 1> m_cells{};
+};
+
 // The encoder keeps the decoder's dictionary slot for slot, in the decoder's own time: an
 // entry is added when the code after it is written, the dictionary resets when the decoder
 // would add to a full one, and entry[prev] is read after any reset, as the decoder does.
@@ -322,8 +360,6 @@ private:
         m_nextFree = kFirstEntry;
     }
 
-    static uint32_t childKey(int parent, uint8_t byte) { return uint32_t(parent) << 8 | byte; }
-
     bool contentAt(const Slot &s, qsizetype at) const
     {
         if (s.length == 0 || s.opaque || at + s.length > m_in.size())
@@ -338,10 +374,10 @@ private:
         int code = uint8_t(m_in[pos]);
         qsizetype length = 1;
         while (pos + length < m_in.size()) {
-            const auto child = m_children.find(childKey(code, uint8_t(m_in[pos + length])));
-            if (child == m_children.end())
+            const int child = m_children.find(code, uint8_t(m_in[pos + length]));
+            if (child < 0)
                 break;
-            code = child->second;
+            code = child;
             ++length;
         }
         // The decoder also reads the slot being defined as entry[prev] + its first byte.
@@ -376,14 +412,14 @@ private:
         if (full)
             reset();
         else if (!entry.opaque && p.length > 0)
-            m_children.emplace(childKey(prev, byte), m_nextFree);
+            m_children.insert(prev, byte, m_nextFree);
         m_slots[size_t(m_nextFree++)] = entry;
         return full;
     }
 
     QByteArrayView m_in;
     std::array<Slot, kDictionarySize> m_slots{};
-    std::unordered_map<uint32_t, int> m_children;
+    ChildTable m_children;
     int m_nextFree = kFirstEntry;
     CodeWriter m_writer;
 };
