@@ -1,0 +1,98 @@
+#include "dictionary/bookfile/bookdatabase.h"
+
+#include "dictionary/bookfile/jetformat.h"
+#include "dictionary/bookfile/jetreader.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+namespace somnar {
+namespace {
+
+[[noreturn]] void fail(const QString &path, const QString &what)
+{
+    throw BookError(QStringLiteral("%1: %2").arg(path, what).toStdString());
+}
+
+// The file whole, with the Jet 4 start put back in place of the marker (in memory only).
+QByteArray readImage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, QStringLiteral("cannot open: %1").arg(file.errorString()));
+    QByteArray image = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(path, QStringLiteral("cannot read: %1").arg(file.errorString()));
+    if (!image.startsWith(QByteArrayView(kBookMarker, jet::kMarkerLength)))
+        fail(path, QStringLiteral("not a book of this version (the file does not start with the book marker)"));
+    std::memcpy(image.data(), jet::kJetStart, jet::kMarkerLength);
+    return image;
+}
+
+std::optional<QByteArray> optionalBytes(const jet::Cell &cell)
+{
+    return cell.null ? std::nullopt : std::optional<QByteArray>(jet::cellBytes(cell));
+}
+
+}
+
+BookDatabase BookDatabase::open(const QString &path)
+{
+    BookDatabase book;
+    book.m_path = path;
+    std::vector<BookArticle> stored;
+    try {
+        jet::Reader reader(readImage(path));
+        bool haveConfig = false;
+        reader.readRows(QStringLiteral("Config"),
+                        {QStringLiteral("Icon"), QStringLiteral("ToolName"), QStringLiteral("TolkName"),
+                         QStringLiteral("Color")},
+                        [&](const std::vector<jet::Cell> &c) {
+                            if (haveConfig)
+                                return;
+                            haveConfig = true;
+                            book.m_config.icon = optionalBytes(c[0]);
+                            book.m_config.toolName = jet::cellText(c[1]);
+                            book.m_config.tolkName = jet::cellText(c[2]);
+                            if (!c[3].null)
+                                book.m_config.color = jet::cellText(c[3]);
+                        });
+        if (!haveConfig)
+            fail(path, QStringLiteral("table Config holds no record"));
+        reader.readRows(QStringLiteral("Book"), {QStringLiteral("List"), QStringLiteral("Text"), QStringLiteral("Links")},
+                        [&](const std::vector<jet::Cell> &c) {
+                            stored.push_back({jet::cellText(c[0]), optionalBytes(c[1]), optionalBytes(c[2])});
+                        });
+    } catch (const jet::ReadError &e) {
+        fail(path, QString::fromStdString(e.what()));
+    }
+
+    // Word order is built here: index pages of the file are not relied on.
+    std::vector<WordKey> keys(stored.size());
+    std::transform(stored.begin(), stored.end(), keys.begin(), [](const BookArticle &a) { return wordKey(a.list); });
+    std::vector<size_t> order(stored.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    book.m_articles.reserve(stored.size());
+    book.m_keys.reserve(stored.size());
+    for (size_t i : order) {
+        book.m_articles.push_back(std::move(stored[i]));
+        book.m_keys.push_back(std::move(keys[i]));
+    }
+    return book;
+}
+
+qsizetype BookDatabase::seek(QStringView word) const
+{
+    // Words that differ only in case share their key, so the first of them is found.
+    const WordKey key = wordKey(word);
+    const auto it = std::lower_bound(m_keys.begin(), m_keys.end(), key);
+    if (it == m_keys.end() || it->folded != key.folded)
+        return -1;
+    return qsizetype(it - m_keys.begin());
+}
+
+}
