@@ -1,0 +1,35 @@
+#pragma once
+
+#include "dictionary/bookfile/bookdatabase.h"
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+namespace somnar {
+
+// A readable book source (UTF-8 text) turned into the records of a book file.
+struct BookSource {
+    BookConfig config;
+    std::vector<BookArticle> articles;   // Text and Links packed, in word order
+};
+
+// A fault in a source; line is 1-based, 0 when the fault belongs to the whole file.
+class SourceError : public std::runtime_error {
+public:
+    SourceError(int line, const QString &message)
+        : std::runtime_error(message.toStdString()), m_line(line) {}
+    int line() const { return m_line; }
+
+private:
+    int m_line;
+};
+
+// Reads the source file; picture files are found relative to it. Throws SourceError.
+BookSource readBookSource(const QString &path);
+
+// The same from text already read; baseDir is where picture files are looked for.
+BookSource parseBookSource(const QByteArray &utf8, const QString &baseDir);
+
+}
