@@ -1,0 +1,24 @@
+#include "calendar/calendarreading.h"
+
+#include "astro/datetime.h"
+#include "calendar/significance.h"
+
+namespace somnar::calendar {
+
+CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter, const astro::UtcOffsetSource &offset)
+{
+    CalendarReading reading;
+    reading.moment = localMoment;
+    reading.weekday = static_cast<short>(astro::WeekdayMondayFirst(localMoment));
+    reading.weekdayName = WeekDayStr(reading.weekday);
+    reading.weekdayText = DreamByWeekDay(reading.weekday);
+    reading.day = static_cast<short>(astro::ToCivil(astro::DatePart(localMoment)).day);
+    reading.dayText = DreamByDay(reading.day);
+
+    reading.lunarDayFound = counter.MoonList(astro::LocalToUniversal(localMoment, offset));
+    reading.lunarDay = counter.lunarDay();
+    reading.lunarText = DreamByMoon(reading.lunarDay.number);
+    return reading;
+}
+
+}
