@@ -1,10 +1,47 @@
+#include "app/programinfo.h"
+#include "app/settingsstore.h"
+#include "app/singleinstance.h"
+#include "app/splashwindow.h"
+#include "controls/artwork.h"
+#include "dictionary/mainwindow.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QTimer>
+
+using namespace somnar;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
+    QApplication::setApplicationName(kProgramTitle);
+    QApplication::setApplicationVersion(VersionText());
+    // The window may live on in the tray; the program ends only through its exit routine.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (instance.notifyRunningInstance())
+        return 0;
+    instance.listen();
+
+    Form1 form(SettingsStore::instance(), DataFolder());
+    QObject::connect(&form, &Form1::exitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form, &Form1::FromTray);
+
+    if (HasTraySwitch(QApplication::arguments())) {
+        form.setStarting(nullptr);
+        if (!form.Form_Load())
+            return 0;
+        form.ToTray();
+        return app.exec();
+    }
+
+    auto *splash = new SplashWindow(VersionText(), artworkPixmap(QStringLiteral("splash"), SplashWindow::kSize,
+                                                                 app.devicePixelRatio()));
+    splash->showNow();
+    form.setStarting(splash);
+    if (!form.Form_Load())
+        return 0;
+    form.show();
+    form.activateWindow();
     return app.exec();
 }

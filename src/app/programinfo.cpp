@@ -1,0 +1,29 @@
+#include "app/programinfo.h"
+
+#include "version.h"
+
+#include <QCoreApplication>
+
+namespace somnar {
+
+QString VersionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionBuild);
+}
+
+QString ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString DataFolder()
+{
+    return ProgramFolder() + QStringLiteral("/Books");
+}
+
+bool HasTraySwitch(const QStringList &arguments)
+{
+    return arguments.join(QLatin1Char(' ')).toUpper().contains(QStringLiteral("/TRAY"));
+}
+
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace somnar {
+
+// Title of message boxes that name no title of their own, and the tray icon's tooltip.
+inline const QString kProgramTitle = QStringLiteral("Сонник OKV Somnar 3");
+// The main window's caption before the version text is appended.
+inline const QString kMainCaption = QStringLiteral("Сонник OKV Somnar");
+
+// "major.minor.build" of this build.
+QString VersionText();
+
+// The folder of the running executable, and the book folder beside it.
+QString ProgramFolder();
+QString DataFolder();
+
+// True when "/tray" appears anywhere on the command line, in any letter case.
+bool HasTraySwitch(const QStringList &arguments);
+
+}

@@ -1,0 +1,74 @@
+#include "dictionary/bookcatalogue.h"
+
+#include "app/settingsstore.h"
+
+#include <QDir>
+
+namespace somnar {
+
+BookCatalogue::LoadResult BookCatalogue::load(const QString &dataFolder, const SettingsStore &settings)
+{
+    m_books.clear();
+    m_failureDetail.clear();
+    const QDir folder(dataFolder);
+    if (dataFolder.isEmpty() || !folder.exists()) {
+        m_failureDetail = QStringLiteral("folder not found");
+        return LoadResult::Unreadable;
+    }
+    const QStringList files = folder.entryList({QStringLiteral("*.book")}, QDir::Files | QDir::Readable,
+                                               QDir::Name | QDir::IgnoreCase);
+    if (files.isEmpty())
+        return LoadResult::NoBookFiles;
+
+    std::vector<CatalogueBook> books;
+    for (const QString &fileName : files) {
+        const QString path = folder.filePath(fileName);
+        if (!IsValidVersion(path))
+            continue;
+        try {
+            CatalogueBook book{path, {}, {}, {}, true, BookDatabase::open(path)};
+            const BookConfig &config = book.database.config();
+            book.toolName = config.toolName;
+            book.tolkName = config.tolkName;
+            book.color = config.color.value_or(QStringLiteral("0"));
+            book.switchedOn = settings.getInt(kBooksSection, path, 1) == 1;
+            books.push_back(std::move(book));
+        } catch (const BookError &error) {
+            m_failureDetail = QString::fromUtf8(error.what());
+            return LoadResult::Unreadable;
+        }
+    }
+    if (books.empty())
+        return LoadResult::NoCompatibleBooks;
+    m_books = std::move(books);
+    return LoadResult::Loaded;
+}
+
+void BookCatalogue::setSwitchedOn(qsizetype k, bool on)
+{
+    if (k < 0 || k >= count() || m_books[size_t(k)].switchedOn == on)
+        return;
+    m_books[size_t(k)].switchedOn = on;
+    emit switchedOnChanged();
+}
+
+void BookCatalogue::switchAll(bool on)
+{
+    for (CatalogueBook &book : m_books)
+        book.switchedOn = on;
+    emit switchedOnChanged();
+}
+
+void BookCatalogue::keepOnly(qsizetype k)
+{
+    for (qsizetype i = 0; i < count(); ++i)
+        m_books[size_t(i)].switchedOn = (i == k);
+    emit switchedOnChanged();
+}
+
+qsizetype BookCatalogue::switchedOnCount() const
+{
+    return std::count_if(m_books.begin(), m_books.end(), [](const CatalogueBook &book) { return book.switchedOn; });
+}
+
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "dictionary/bookfile/bookdatabase.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+namespace somnar {
+
+class SettingsStore;
+
+// One opened book as the rest of the program sees it (book button k+1 for book k).
+struct CatalogueBook {
+    QString path;      // button key
+    QString toolName;  // tooltip, menu caption
+    QString tolkName;  // button Tag: the title in article headers
+    QString color;     // button Description: decimal 0x00BBGGRR, "0" when Null
+    bool switchedOn = true;
+    BookDatabase database;
+};
+
+// The ordered list of opened books, in catalogue order: by file name without regard to case.
+// Built once at start-up; only the switched-on states change afterwards.
+class BookCatalogue : public QObject {
+    Q_OBJECT
+public:
+    enum class LoadResult {
+        Loaded,
+        Unreadable,        // the folder is missing, or a marked book could not be read
+        NoBookFiles,       // no "*.book" file at all
+        NoCompatibleBooks  // files exist, none carries the marker
+    };
+
+    qsizetype count() const { return qsizetype(m_books.size()); }
+    const CatalogueBook &book(qsizetype k) const { return m_books[size_t(k)]; }
+
+    // Opens every marked book of the folder; the switched-on states come from the settings
+    // (value name = the book's path, default on). On a failure the catalogue stays empty and
+    // failureDetail() tells what went wrong.
+    LoadResult load(const QString &dataFolder, const SettingsStore &settings);
+    const QString &failureDetail() const { return m_failureDetail; }
+
+    void setSwitchedOn(qsizetype k, bool on);
+    void switchAll(bool on);
+    // Switches every book off except book k.
+    void keepOnly(qsizetype k);
+    qsizetype switchedOnCount() const;
+
+signals:
+    void switchedOnChanged();
+
+protected:
+    std::vector<CatalogueBook> m_books;
+
+private:
+    QString m_failureDetail;
+};
+
+}
