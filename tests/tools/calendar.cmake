@@ -1,0 +1,5 @@
+somnar_add_test(calendar_tool_tests ${CMAKE_CURRENT_LIST_DIR}/calendar_tool_test.cpp LIBS somnar_app Qt6::Core)
+target_compile_definitions(calendar_tool_tests PRIVATE SOMNAR_TOOL_DIR="${SOMNAR_OUTPUT_DIR}")
+if(TARGET somnar-calendar)
+    add_dependencies(calendar_tool_tests somnar-calendar)
+endif()
