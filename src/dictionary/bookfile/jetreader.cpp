@@ -19,6 +19,7 @@ constexpr uint32_t kMaxIndexes = 255;
 constexpr int32_t kTableObjectType = 1;
 constexpr uint8_t kMapInline = 0;
 constexpr uint8_t kMapPages = 1;
+constexpr uint8_t kPageUsageMap = 0x05;
 
 [[noreturn]] void fail(const QString &what) { throw ReadError(what.toStdString()); }
 
@@ -134,7 +135,18 @@ struct Reader::Impl {
         return QByteArrayView(page(pageNumber) + span.start, span.end - span.start);
     }
 
-    void checkUsageMap(uint32_t pointer, const QString &table) const
+    // Every page the usage map lists must be a data page of the table: libmdb passes over
+    // any other page with a warning, and the rows on it would be lost without a word.
+    void checkListedPage(uint64_t n, uint32_t definition, const QString &what) const
+    {
+        if (n >= pageCount)
+            fail(what + QStringLiteral(" names a page past the end of the file"));
+        const unsigned char *p = page(uint32_t(n));
+        if (n == 0 || p[0] != kPageData || get32(p + kDataOwner) != definition)
+            fail(what + QStringLiteral(" names page %1, which is not one of the table's data pages").arg(n));
+    }
+
+    void checkUsageMap(uint32_t pointer, uint32_t definition, const QString &table) const
     {
         const QString what = QStringLiteral("usage map of table %1").arg(table);
         const QByteArrayView map = rowBytes(pointer, what);
@@ -146,14 +158,21 @@ struct Reader::Impl {
                 fail(what + QStringLiteral(" is damaged"));
             const uint64_t first = get32(m + 1);
             for (qsizetype bit = 0; bit < (map.size() - 5) * 8; ++bit) {
-                if ((m[5 + bit / 8] >> (bit % 8) & 1) && first + uint64_t(bit) >= pageCount)
-                    fail(what + QStringLiteral(" names a page past the end of the file"));
+                if (m[5 + bit / 8] >> (bit % 8) & 1)
+                    checkListedPage(first + uint64_t(bit), definition, what);
             }
         } else if (m[0] == kMapPages) {
+            constexpr uint64_t pagesPerMapPage = (kPageSize - 4) * 8;
             for (qsizetype at = 1; at + 4 <= map.size(); at += 4) {
                 const uint32_t mapPage = get32(m + at);
-                if (mapPage != 0 && mapPage >= pageCount)
-                    fail(what + QStringLiteral(" names a page past the end of the file"));
+                if (mapPage == 0)
+                    continue;
+                checkPage(mapPage, kPageUsageMap, what);
+                const unsigned char *bits = page(mapPage) + 4;
+                for (uint64_t bit = 0; bit < pagesPerMapPage; ++bit) {
+                    if (bits[bit / 8] >> (bit % 8) & 1)
+                        checkListedPage(uint64_t((at - 1) / 4) * pagesPerMapPage + bit, definition, what);
+                }
             }
         } else {
             fail(what + QStringLiteral(" is of an unknown kind"));
@@ -180,7 +199,7 @@ struct Reader::Impl {
         if (needed > qsizetype(seen.size()) * (kPageSize - 8))
             fail(what + QStringLiteral(" is cut short"));
         rowBytes(get32(p + kTableFreeMap), QStringLiteral("free-space map of table %1").arg(table));
-        checkUsageMap(get32(p + kTableUsageMap), table);
+        checkUsageMap(get32(p + kTableUsageMap), first, table);
     }
 
     QByteArray longValue(const unsigned char *h, int size, const QString &what) const
