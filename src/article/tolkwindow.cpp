@@ -1,0 +1,368 @@
+#include "article/tolkwindow.h"
+
+#include "app/settingsstore.h"
+#include "article/articleclipboard.h"
+#include "article/articlerenderer.h"
+#include "article/linkword.h"
+#include "article/printdialog.h"
+#include "article/richtextview.h"
+#include "article/searchform.h"
+#include "article/tolkgeometry.h"
+#include "article/toolbaricons.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace somnar {
+
+namespace {
+
+const QString kDesignCaption = QStringLiteral("Толкование сна");
+const QString kTop = QStringLiteral("TTop");
+const QString kLeft = QStringLiteral("TLeft");
+const QString kHeight = QStringLiteral("THeight");
+const QString kWidth = QStringLiteral("TWidth");
+
+// 30 twips around the view inside its frame.
+constexpr int kViewMargin = 30 / kTwipsPerPixel;
+
+std::optional<int> storedInt(const SettingsStore &settings, const QString &name)
+{
+    bool ok = false;
+    const int value = settings.get(kMainSection, name).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+}
+
+TolkWindow::TolkWindow(ArticleBooksProvider books, SettingsStore &settings, QWidget *mainWindow)
+    : QWidget(mainWindow, Qt::Window)
+    , m_books(std::move(books))
+    , m_settings(settings)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kDesignCaption);
+    setMinimumSize(380, 200);
+    createActions();
+    createToolBar();
+    createView();
+    createPopupMenu();
+    CheckBack();
+}
+
+void TolkWindow::createActions()
+{
+    const auto make = [this](ToolbarImage image, const QString &caption, const QString &key,
+                             const QString &toolTip, void (TolkWindow::*slot)()) {
+        auto *action = new QAction(ToolbarIcon(image), caption, this);
+        action->setObjectName(key);
+        action->setToolTip(toolTip);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    // The "с" of "Spaсe" is Cyrillic, as the program has always shown it.
+    m_back = make(ToolbarImage::Back, QStringLiteral("Назад"), QStringLiteral("Back"),
+                  QStringLiteral("Вернуться к предыдущему слову (Ctrl+BackSpa\u0441e)"), &TolkWindow::goBack);
+    m_home = make(ToolbarImage::Home, QStringLiteral("В начало"), QStringLiteral("Home"),
+                  QStringLiteral("Вернуться к выбранному слову (Ctrl+H)"), &TolkWindow::goHome);
+    m_print = make(ToolbarImage::Print, QStringLiteral("Печать"), QStringLiteral("Prnt"),
+                   QStringLiteral("Распечатать толкование (Ctrl+P)"), &TolkWindow::printArticle);
+    m_copy = make(ToolbarImage::Copy, QStringLiteral("Копировать"), QStringLiteral("Copy"),
+                  QStringLiteral("Скопировать в буфер (Ctrl+C)"), &TolkWindow::copyArticle);
+    m_find = make(ToolbarImage::Find, QStringLiteral("Найти"), QStringLiteral("find"),
+                  QStringLiteral("Искать в тексте (F3)"), &TolkWindow::ShowFind);
+    m_backMenu = new QMenu(this);
+    connect(m_backMenu, &QMenu::triggered, this, &TolkWindow::backMenuChosen);
+}
+
+void TolkWindow::createToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->addActions({m_back, m_home, m_print, m_copy, m_find});
+    if (auto *backButton = qobject_cast<QToolButton *>(m_toolBar->widgetForAction(m_back))) {
+        backButton->setMenu(m_backMenu);
+        backButton->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+}
+
+void TolkWindow::createView()
+{
+    m_frame = new QFrame(this);
+    m_frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_view = new RichTextView(m_frame);
+    m_view->setFrameShape(QFrame::NoFrame);
+    auto *frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->setContentsMargins(kViewMargin, kViewMargin, kViewMargin, kViewMargin);
+    frameLayout->addWidget(m_view);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 0, 1, 1);
+    layout->setSpacing(1);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_frame, 1);
+
+    m_view->installEventFilter(this);
+    connect(m_view, &RichTextView::mouseMovedTo, this, &TolkWindow::hoverAt);
+    connect(m_view, &RichTextView::mouseReleasedAt, this, &TolkWindow::mouseReleased);
+}
+
+void TolkWindow::createPopupMenu()
+{
+    m_popupMenu = new QMenu(this);
+    QAction *copy = m_popupMenu->addAction(QStringLiteral("Копировать"));
+    copy->setObjectName(QStringLiteral("mnuCopy"));
+    m_popupMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    QAction *print = m_popupMenu->addAction(QStringLiteral("Печатать"));
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    connect(copy, &QAction::triggered, this, &TolkWindow::copyArticle);
+    connect(print, &QAction::triggered, this, &TolkWindow::printArticle);
+}
+
+void TolkWindow::restoreGeometry()
+{
+    QWidget *mainWindow = parentWidget();
+    const int mainTop = mainWindow ? mainWindow->geometry().top() * kTwipsPerPixel : 0;
+    QScreen *screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const SavedTolkGeometry saved{storedInt(m_settings, kTop), storedInt(m_settings, kLeft),
+                                  storedInt(m_settings, kHeight), storedInt(m_settings, kWidth)};
+    setGeometry(TolkGeometry(saved, mainTop, available));
+}
+
+void TolkWindow::saveGeometry()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QRect r = geometry();
+    m_settings.save(kMainSection, kTop, r.top() * kTwipsPerPixel);
+    m_settings.save(kMainSection, kLeft, r.left() * kTwipsPerPixel);
+    m_settings.save(kMainSection, kHeight, r.height() * kTwipsPerPixel);
+    m_settings.save(kMainSection, kWidth, r.width() * kTwipsPerPixel);
+}
+
+void TolkWindow::ShowTolk(const QString &word)
+{
+    restoreGeometry();
+    show();
+    try {
+        if (!word.isEmpty())
+            ShowArticle(word);
+    } catch (const std::exception &) {
+        QMessageBox::critical(this, QStringLiteral("TolkLoad"), QStringLiteral("Нечего отображать"));
+        close();
+    }
+}
+
+void TolkWindow::ShowArticle(const QString &word)
+{
+    if (!RenderArticle(*m_view, word, m_books ? m_books() : ArticleBooks()))
+        return;
+    CheckBack();
+    setWindowTitle(m_view->tag());
+}
+
+void TolkWindow::showArticleReporting(const QString &word, const QString &operation)
+{
+    try {
+        ShowArticle(word);
+    } catch (const std::exception &error) {
+        QMessageBox::critical(this, operation, QString::fromUtf8(error.what()));
+    }
+}
+
+void TolkWindow::clearHistory()
+{
+    m_history.clear();
+    CheckBack();
+}
+
+void TolkWindow::CheckBack()
+{
+    const bool any = !m_history.isEmpty();
+    m_back->setEnabled(any);
+    m_home->setEnabled(any);
+    m_backMenu->clear();
+    for (const QString &word : m_history.dropDownEntries())
+        m_backMenu->addAction(word)->setObjectName(word);
+}
+
+void TolkWindow::AddBack()
+{
+    m_history.push(m_view->tag());
+}
+
+void TolkWindow::goBack()
+{
+    if (!m_back->isEnabled())
+        return;
+    const std::optional<QString> previous = m_history.takeBack(m_view->tag());
+    if (previous && !previous->isEmpty())
+        showArticleReporting(*previous, QStringLiteral("Back"));
+    CheckBack();
+}
+
+void TolkWindow::goHome()
+{
+    if (!m_home->isEnabled())
+        return;
+    const std::optional<QString> first = m_history.takeHome();
+    if (first)
+        showArticleReporting(*first, QStringLiteral("Home"));
+    CheckBack();
+}
+
+void TolkWindow::backMenuChosen(QAction *entry)
+{
+    showArticleReporting(entry->text(), QStringLiteral("Back"));
+    // The history keeps the word; only the menu forgets it until the next refresh.
+    m_backMenu->removeAction(entry);
+    entry->deleteLater();
+}
+
+void TolkWindow::copyArticle()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setMimeData(ArticleMimeData(*m_view));
+}
+
+void TolkWindow::printArticle()
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("В системе нет принтеров. Установите принтер и повторите попытку."));
+        return;
+    }
+    PrintDialog dialog(m_view, this);
+    dialog.exec();
+}
+
+void TolkWindow::ShowFind()
+{
+    if (m_searchForm && m_searchForm->isVisible()) {
+        m_searchForm->FND();
+        return;
+    }
+    if (!m_searchForm)
+        m_searchForm = new SearchForm(m_view, this);
+    m_searchForm->setSearchText(m_view->selectedViewText());
+    m_searchForm->show();
+}
+
+void TolkWindow::followLinkAt(const QPoint &viewportPoint)
+{
+    const QString word = GetWord(m_view->viewText(), m_view->characterAt(viewportPoint));
+    if (word.isEmpty() || word == m_view->tag())
+        return;
+    AddBack();
+    CheckBack();
+    showArticleReporting(word, QStringLiteral("Tolk"));
+    m_view->select(0, 0);
+}
+
+void TolkWindow::hoverAt(const QPoint &viewportPoint)
+{
+    const QString word = GetWord(m_view->viewText(), m_view->characterAt(viewportPoint));
+    QWidget *viewport = m_view->viewport();
+    if (word.isEmpty()) {
+        viewport->unsetCursor();
+        viewport->setToolTip(QString());
+    } else {
+        viewport->setCursor(Qt::PointingHandCursor);
+        viewport->setToolTip(LinkToolTip(word));
+    }
+}
+
+void TolkWindow::mouseReleased(Qt::MouseButton button, const QPoint &viewportPoint)
+{
+    if (button == Qt::RightButton) {
+        if (m_view->textCursor().hasSelection())
+            m_popupMenu->popup(m_view->viewport()->mapToGlobal(viewportPoint));
+        return;
+    }
+    followLinkAt(viewportPoint);
+}
+
+bool TolkWindow::handleKey(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+    const auto run = [](QAction *action) {
+        if (action->isEnabled())
+            action->trigger();
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (mods != Qt::NoModifier)
+            return false;
+        close();
+        return true;
+    case Qt::Key_F3:
+        return mods == Qt::NoModifier && run(m_find);
+    case Qt::Key_H:
+        return ctrl && run(m_home);
+    case Qt::Key_P:
+        return ctrl && run(m_print);
+    case Qt::Key_C:
+    case Qt::Key_Insert:
+        return ctrl && run(m_copy);
+    case Qt::Key_Backspace:
+        return ctrl && run(m_back);
+    default:
+        return false;
+    }
+}
+
+bool TolkWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // The view takes Ctrl+C and the like for itself unless the window claims them first.
+        if (event->type() == QEvent::ShortcutOverride) {
+            const bool ours = (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier)
+                || key->key() == Qt::Key_F3
+                || ((key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier
+                    && (key->key() == Qt::Key_H || key->key() == Qt::Key_P || key->key() == Qt::Key_C
+                        || key->key() == Qt::Key_Insert || key->key() == Qt::Key_Backspace));
+            if (ours) {
+                event->accept();
+                return true;
+            }
+        } else if (event->type() == QEvent::KeyPress && handleKey(key)) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TolkWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+void TolkWindow::closeEvent(QCloseEvent *event)
+{
+    saveGeometry();
+    if (m_searchForm)
+        m_searchForm->close();
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+}

@@ -1,0 +1,5 @@
+somnar_add_test(article_tests
+    ${CMAKE_CURRENT_LIST_DIR}/articleassembly_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/articlemarkup_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/richtextview_test.cpp
+    LIBS somnar_article)
