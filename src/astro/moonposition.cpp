@@ -1,6 +1,7 @@
 #include "astro/moonposition.h"
 
 #include "astro/angles.h"
+#include "astro/harmonics.h"
 #include "astro/moonterms.h"
 #include "astro/nutation.h"
 #include "astro/timescales.h"
@@ -36,21 +37,25 @@ Ecliptic MoonPosition(double jde)
     const double e = 1 - 0.002516 * t - 0.0000074 * t2;
     const double eccentricity[] = {1, e, e * e};
 
+    const Multiples<4> multiplesOfD(d);
+    const Multiples<2> multiplesOfM(m);
+    const Multiples<4> multiplesOfMPrime(mPrime);
+    const Multiples<4> multiplesOfF(f);
     auto argument = [&](const MoonTerm &term) {
-        return term.d * d + term.m * m + term.mPrime * mPrime + term.f * f;
+        return multiplesOfD[term.d] * multiplesOfM[term.m] * multiplesOfMPrime[term.mPrime] * multiplesOfF[term.f];
     };
 
     double sumL = 0;
     double sumR = 0;
     for (const MoonTerm &term : terms.longitudeDistance) {
         const double factor = eccentricity[std::abs(term.m)];
-        const double a = argument(term);
-        sumL += factor * term.coefficient * std::sin(a);
-        sumR += factor * term.distance * std::cos(a);
+        const UnitVector a = argument(term);
+        sumL += factor * term.coefficient * a.sin;
+        sumR += factor * term.distance * a.cos;
     }
     double sumB = 0;
     for (const MoonTerm &term : terms.latitude)
-        sumB += eccentricity[std::abs(term.m)] * term.coefficient * std::sin(argument(term));
+        sumB += eccentricity[std::abs(term.m)] * term.coefficient * argument(term).sin;
 
     const double a1 = RadiansOf(119.75 + 131.849 * t);
     const double a2 = RadiansOf(53.09 + 479264.290 * t);

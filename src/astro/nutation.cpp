@@ -1,6 +1,7 @@
 #include "astro/nutation.h"
 
 #include "astro/angles.h"
+#include "astro/harmonics.h"
 #include "astro/timescales.h"
 
 #include <cmath>
@@ -100,13 +101,19 @@ NutationValues ComputeNutation(double jde)
     const double f = DegToRad(93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270);
     const double omega = DegToRad(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000);
 
+    const Multiples<2> multiplesOfD(d);
+    const Multiples<2> multiplesOfM(m);
+    const Multiples<3> multiplesOfMPrime(mPrime);
+    const Multiples<2> multiplesOfF(f);
+    const Multiples<2> multiplesOfOmega(omega);
     double psi = 0;
     double eps = 0;
     for (const NutationTerm &term : kNutationTerms) {
-        const double argument = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f + term.omega * omega;
-        psi += (term.psi + term.psiRate / 10.0 * t) * std::sin(argument);
+        const UnitVector argument = multiplesOfD[term.d] * multiplesOfM[term.m] * multiplesOfMPrime[term.mPrime]
+            * multiplesOfF[term.f] * multiplesOfOmega[term.omega];
+        psi += (term.psi + term.psiRate / 10.0 * t) * argument.sin;
         if (term.eps != 0)
-            eps += (term.eps + term.epsRate / 10.0 * t) * std::cos(argument);
+            eps += (term.eps + term.epsRate / 10.0 * t) * argument.cos;
     }
     return {psi / 36000000.0, eps / 36000000.0};
 }
