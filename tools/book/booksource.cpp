@@ -54,7 +54,7 @@ QByteArray codePageBytes(const QString &text, int line, const QString &what)
         const char32_t ch = text.at(bad).isHighSurrogate() && bad + 1 < text.size()
             ? QChar::surrogateToUcs4(text.at(bad), text.at(bad + 1)) : text.at(bad).unicode();
         throw SourceError(line, QStringLiteral("%1: character U+%2 cannot be written in Windows-1251")
-                                    .arg(what).arg(uint(ch), 4, 16, QLatin1Char('0')).toUpper());
+                                    .arg(what, QStringLiteral("%1").arg(uint(ch), 4, 16, QLatin1Char('0')).toUpper()));
     }
     return *bytes;
 }
