@@ -138,3 +138,58 @@ TEST_F(LunarDays, TheYieldRunsDuringTheSearchAndACallInsideItIsRefused)
 }
 
 }
+
+namespace {
+
+struct Town {
+    const char *name;
+    GeoLocation place;
+    int offsetMinutes;
+};
+
+class LunarDaysAtTowns : public ::testing::TestWithParam<Town> {};
+
+// Every moment of a lunation lies in exactly one lunar day, the numbers never go back, and the
+// list closes at the next new moon whatever the town's offset from Greenwich.
+TEST_P(LunarDaysAtTowns, EveryMomentOfALunationHasOneLunarDay)
+{
+    const Town town = GetParam();
+    const FixedUtcOffset offset(town.offsetMinutes);
+    LunarDayCounter counter(town.place, offset);
+    const double opening = UniversalToLocal(JulianDayToDate(PhaseTime(1252, NewMoon)), offset);
+    const double closing = UniversalToLocal(JulianDayToDate(PhaseTime(1253, NewMoon)), offset);
+
+    short previous = 0;
+    for (double moment = AddDays(opening, 1.0 / 48); moment < AddDays(closing, -1.0 / 48);
+         moment = AddDays(moment, 0.25)) {
+        ASSERT_TRUE(counter.MoonList(LocalToUniversal(moment, offset))) << town.name;
+        const LunarDay &day = counter.lunarDay();
+        EXPECT_GE(day.number, previous) << town.name;
+        EXPECT_LT(day.start, moment) << town.name;
+        EXPECT_GE(day.end, RoundToSecond(moment)) << town.name;
+        previous = day.number;
+    }
+    EXPECT_EQ(counter.boundaries().front(), RoundToSecond(opening)) << town.name;
+    EXPECT_EQ(counter.boundaries().back(), RoundToSecond(closing)) << town.name;
+
+    ASSERT_TRUE(counter.MoonList(LocalToUniversal(AddDays(closing, -1.0 / 1440), offset)));
+    EXPECT_EQ(counter.lunarDay().number, static_cast<short>(counter.boundaries().size() - 1)) << town.name;
+    EXPECT_GE(counter.lunarDay().number, previous) << town.name;
+    EXPECT_GE(counter.lunarDay().number, 28) << town.name;
+
+    ASSERT_TRUE(counter.MoonList(LocalToUniversal(AddDays(closing, 1.0 / 86400), offset)));
+    EXPECT_EQ(counter.lunarDay().number, 1) << town.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Towns, LunarDaysAtTowns,
+                         ::testing::Values(Town {"Moscow", kMoscow, 180}, Town {"Sydney", kSydney, 600},
+                                           Town {"New York", {40.7128, -74.006}, -300},
+                                           Town {"Auckland", {-36.8485, 174.7633}, 780},
+                                           Town {"Honolulu", {21.3069, -157.8583}, -600}),
+                         [](const ::testing::TestParamInfo<Town> &info) {
+                             std::string name = info.param.name;
+                             std::erase(name, ' ');
+                             return name;
+                         });
+
+}
