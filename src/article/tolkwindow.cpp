@@ -195,7 +195,11 @@ void TolkWindow::CheckBack()
     const bool any = !m_history.isEmpty();
     m_back->setEnabled(any);
     m_home->setEnabled(any);
-    m_backMenu->clear();
+    // Entries go later, not at once: CheckBack runs inside the click of an entry.
+    for (QAction *entry : m_backMenu->actions()) {
+        m_backMenu->removeAction(entry);
+        entry->deleteLater();
+    }
     for (const QString &word : m_history.dropDownEntries())
         m_backMenu->addAction(word)->setObjectName(word);
 }
@@ -227,10 +231,15 @@ void TolkWindow::goHome()
 
 void TolkWindow::backMenuChosen(QAction *entry)
 {
-    showArticleReporting(entry->text(), QStringLiteral("Back"));
+    const QString word = entry->text();
+    showArticleReporting(word, QStringLiteral("Back"));
     // The history keeps the word; only the menu forgets it until the next refresh.
-    m_backMenu->removeAction(entry);
-    entry->deleteLater();
+    for (QAction *shown : m_backMenu->actions()) {
+        if (shown->text() == word) {
+            m_backMenu->removeAction(shown);
+            shown->deleteLater();
+        }
+    }
 }
 
 void TolkWindow::copyArticle()
@@ -265,7 +274,11 @@ void TolkWindow::ShowFind()
 
 void TolkWindow::followLinkAt(const QPoint &viewportPoint)
 {
-    const QString word = GetWord(m_view->viewText(), m_view->characterAt(viewportPoint));
+    followLink(GetWord(m_view->viewText(), m_view->characterAt(viewportPoint)));
+}
+
+void TolkWindow::followLink(const QString &word)
+{
     if (word.isEmpty() || word == m_view->tag())
         return;
     AddBack();

@@ -49,6 +49,9 @@ public:
 
     // A click at a point of the view: follows the link there, if any.
     void followLinkAt(const QPoint &viewportPoint);
+    // Following a link: the word shown goes onto the history, then the link's article shows.
+    // The link of the word already shown does nothing.
+    void followLink(const QString &word);
 
     RichTextView *view() const { return m_view; }
     const ArticleHistory &history() const { return m_history; }

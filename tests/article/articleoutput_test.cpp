@@ -1,0 +1,204 @@
+#include "article/articleprinting.h"
+#include "article/articlerenderer.h"
+#include "article/richtextview.h"
+#include "article/rtfwriter.h"
+#include "article/searchform.h"
+
+#include "articletestsupport.h"
+
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace somnar;
+using namespace somnar::test;
+
+namespace {
+
+// Runs a converter from Debian (pdftotext, unrtf) and returns its output as UTF-8 text.
+std::optional<QString> convert(const QString &program, const QStringList &arguments)
+{
+    if (QStandardPaths::findExecutable(program).isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Closes every message box that comes up and remembers its text.
+class MessageBoxCatcher : public QObject {
+public:
+    MessageBoxCatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->accept();
+            }
+        });
+        m_timer.start(5);
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+// unrtf's HTML keeps every \\uN as a numeric entity (its plain-text mode cannot show them).
+QString textOfUnrtfHtml(QString html)
+{
+    html.remove(QRegularExpression(u"<[^>]*>"_qs));
+    html.remove(u'\n');
+    QString text;
+    static const QRegularExpression entity(u"&#(\\d+);|&(\\w+);"_qs);
+    static const QMap<QString, QChar> named{{u"lt"_qs, u'<'}, {u"gt"_qs, u'>'}, {u"amp"_qs, u'&'},
+                                            {u"nbsp"_qs, u' '}, {u"ndash"_qs, u'–'}, {u"sect"_qs, u'§'}};
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch &m : entity.globalMatch(html)) {
+        text += html.mid(last, m.capturedStart() - last);
+        if (m.capturedLength(1) > 0)
+            text += QChar(m.captured(1).toInt());
+        else
+            text += named.value(m.captured(2), u'?');
+        last = m.capturedEnd();
+    }
+    return text + html.mid(last);
+}
+
+int braceBalance(const QByteArray &rtf)
+{
+    int depth = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') {
+            ++i;
+            continue;
+        }
+        depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
+        if (depth < 0)
+            return -1;
+    }
+    return depth;
+}
+
+}
+
+TEST(SearchForm, WrapsAndReportsATextFoundNowhereOnce)
+{
+    EnsureApplication();
+    RichTextView view;
+    ASSERT_TRUE(RenderArticle(view, u"Кот"_qs, TwoBooks()));
+    const QString text = view.viewText();
+    auto *form = new SearchForm(&view, nullptr);
+    form->setSearchText(u"КОТ"_qs);
+    QList<int> found;
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(form->FND());
+        found << view.selectionStart();
+    }
+    // Every occurrence in turn, then from the top again.
+    QList<int> expected;
+    for (qsizetype at = text.indexOf(u"кот"_qs, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(u"кот"_qs, at + 1, Qt::CaseInsensitive))
+        expected << int(at);
+    ASSERT_GE(expected.size(), 3);
+    for (int i = 0; i < found.size(); ++i)
+        EXPECT_EQ(found[i], expected[i % expected.size()]) << i;
+
+    form->setSearchText(u"<"_qs);
+    view.select(0, 0);
+    EXPECT_TRUE(form->FND());
+    EXPECT_EQ(view.selectionStart(), text.indexOf(u'<'));
+
+    MessageBoxCatcher catcher;
+    form->setSearchText(u"собака"_qs);
+    EXPECT_FALSE(form->FND());
+    EXPECT_EQ(catcher.texts, QStringList{u"Строка не найдена."_qs});
+    EXPECT_EQ(view.selectionStart(), 0);
+    EXPECT_EQ(view.selectionLength(), 0);
+    form->setSearchText(QString());
+    EXPECT_FALSE(form->FND());
+    EXPECT_EQ(catcher.texts.size(), 2);
+    delete form;
+}
+
+TEST(PrintArticle, PdfShowsTheFormattedArticle)
+{
+    EnsureApplication();
+    QTemporaryDir dir;
+    RichTextView view;
+    ASSERT_TRUE(RenderArticle(view, u"Кот"_qs, TwoBooks()));
+
+    const auto printTo = [&](const QString &name, bool wholeContent) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(name));
+        PrintArticleCopies(&view, printer, wholeContent, 1);
+        return convert(u"pdftotext"_qs, {u"-enc"_qs, u"UTF-8"_qs, dir.filePath(name), u"-"_qs});
+    };
+    const std::optional<QString> whole = printTo(u"whole.pdf"_qs, true);
+    if (!whole)
+        GTEST_SKIP() << "pdftotext is not installed";
+    for (const QString &expected : {u"Кот"_qs, u"Народный сонник"_qs, u"Психологический сонник"_qs,
+                                    u"Чёрный кот – к ссоре с близкими."_qs, u"Луна"_qs})
+        EXPECT_TRUE(whole->contains(expected)) << expected.toStdString() << "\n" << whole->toStdString();
+
+    const QString text = view.viewText();
+    view.select(int(text.indexOf(u"Белый"_qs)), 9);
+    const std::optional<QString> part = printTo(u"part.pdf"_qs, false);
+    EXPECT_TRUE(part->contains(u"Белый кот"_qs)) << part->toStdString();
+    EXPECT_FALSE(part->contains(u"Народный"_qs));
+}
+
+TEST(WriteRtf, CopyParsesBackWithTheCyrillicIntact)
+{
+    EnsureApplication();
+    RichTextView view;
+    ASSERT_TRUE(RenderArticle(view, u"Кот"_qs, TwoBooks()));
+    const QByteArray rtf = view.contentRtf();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1251"));
+    EXPECT_EQ(braceBalance(rtf), 0);
+    EXPECT_TRUE(rtf.contains("\\fcharset204"));
+    EXPECT_TRUE(rtf.contains("{\\colortbl ;"));
+    EXPECT_TRUE(rtf.contains("\\u1050\\'ca"));  // К
+    EXPECT_TRUE(rtf.contains("\\fs24\\b\\ul\\cf"));  // the headword
+    for (char c : rtf)
+        ASSERT_TRUE(uchar(c) < 0x80) << "RTF is 7-bit text";
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"article.rtf"_qs));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(rtf);
+    file.close();
+    const std::optional<QString> html = convert(u"unrtf"_qs, {u"--html"_qs, file.fileName()});
+    if (!html)
+        GTEST_SKIP() << "unrtf is not installed";
+    EXPECT_TRUE(html->contains(u"<b>"_qs));
+    EXPECT_TRUE(html->contains(u"#008000"_qs, Qt::CaseInsensitive)) << "link green";
+    const std::optional<QString> text = textOfUnrtfHtml(*html);
+    for (const QString &expected : {u"Кот"_qs, u"Народный сонник"_qs, u"Чёрный кот – к ссоре с близкими."_qs,
+                                    u"Гладить кота"_qs, u"Луна"_qs})
+        EXPECT_TRUE(text->contains(expected)) << expected.toStdString() << "\n" << text->toStdString();
+
+    view.select(int(view.viewText().indexOf(u"Белый"_qs)), 5);
+    const QByteArray selection = view.selectionRtf();
+    EXPECT_EQ(braceBalance(selection), 0);
+    EXPECT_TRUE(selection.contains("\\u1041\\'c1"));  // Б
+    EXPECT_FALSE(selection.contains("\\u1063\\'d7"));  // Ч of the line before
+}
+
+TEST(WriteRtf, EscapesAndCharactersOutsideTheCodePage)
+{
+    EnsureApplication();
+    QTextDocument document;
+    document.setPlainText(u"a{b}c\\d\tё☾"_qs);
+    const QByteArray rtf = WriteRtf(document);
+    EXPECT_TRUE(rtf.contains("a\\{b\\}c\\\\d\\tab \\u1105\\'b8\\u9790?")) << rtf.toStdString();
+}
