@@ -4,52 +4,86 @@
 #include "dictionary/bookfile/wordorder.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace somnar {
 
-namespace {
-
-struct IndexEntry {
-    WordKey key;
-    const QString *word;
-};
-
+const WordIndex::KeyedBook &WordIndex::keyedBook(const BookCatalogue &catalogue, qsizetype k)
+{
+    if (m_keyedCatalogue != &catalogue || qsizetype(m_keyedBooks.size()) != catalogue.count()) {
+        m_keyedBooks.assign(size_t(catalogue.count()), {});
+        m_keyedCatalogue = &catalogue;
+    }
+    KeyedBook &book = m_keyedBooks[size_t(k)];
+    const BookDatabase &database = catalogue.book(k).database;
+    if (book.empty() && database.recordCount() > 0) {
+        book.reserve(size_t(database.recordCount()));
+        for (qsizetype i = 0; i < database.recordCount(); ++i) {
+            const QString &word = database.record(i).list;
+            const WordKey key = wordKey(word);
+            // Ordering these strings orders the words as (primary, folded) does.
+            QString joined;
+            joined.reserve(key.primary.size() + 1 + key.folded.size());
+            joined.append(key.primary).append(QChar(0)).append(key.folded);
+            book.push_back({std::move(joined), &word});
+        }
+        const auto byKey = [](const KeyedWord &a, const KeyedWord &b) { return a.key < b.key; };
+        if (!std::is_sorted(book.begin(), book.end(), byKey))
+            std::stable_sort(book.begin(), book.end(), byKey);
+    }
+    return book;
 }
 
 void WordIndex::build(const BookCatalogue &catalogue, const std::function<void()> &betweenBooks)
 {
     m_words.clear();
     m_articleTotal = 0;
-    std::vector<IndexEntry> entries;
+    std::vector<std::vector<const KeyedWord *>> runs;
     qint64 total = 0;
     for (qsizetype k = 0; k < catalogue.count(); ++k) {
         if (betweenBooks)
             betweenBooks();
         const CatalogueBook &book = catalogue.book(k);
-        const BookDatabase &database = book.database;
-        if (!book.switchedOn || database.recordCount() == 0)
+        if (!book.switchedOn || book.database.recordCount() == 0)
             continue;
-        total += database.recordCount();
-        entries.reserve(entries.size() + size_t(database.recordCount()));
-        for (qsizetype i = 0; i < database.recordCount(); ++i) {
-            const QString &word = database.record(i).list;
-            entries.push_back({wordKey(word), &word});
-        }
+        total += book.database.recordCount();
+        std::vector<const KeyedWord *> run;
+        run.reserve(size_t(book.database.recordCount()));
+        for (const KeyedWord &word : keyedBook(catalogue, k))
+            run.push_back(&word);
+        runs.push_back(std::move(run));
     }
     m_articleTotal = qint32(std::min<qint64>(total, std::numeric_limits<qint32>::max()));
 
-    // Words that differ only in letter case are one item. The stable sort keeps catalogue
-    // order among them, so the spelling of the first switched-on book that has the word wins.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const IndexEntry &a, const IndexEntry &b) { return a.key < b.key; });
-    m_words.reserve(entries.size());
-    const WordKey *previous = nullptr;
-    for (const IndexEntry &entry : entries) {
-        if (previous && previous->folded == entry.key.folded)
+    // Merge neighbouring runs pairwise. A merge takes from the earlier run first among equal
+    // keys, so the books stay in catalogue order among the spellings of one word.
+    const auto byKey = [](const KeyedWord *a, const KeyedWord *b) { return a->key < b->key; };
+    while (runs.size() > 1) {
+        std::vector<std::vector<const KeyedWord *>> merged;
+        for (size_t i = 0; i + 1 < runs.size(); i += 2) {
+            std::vector<const KeyedWord *> both;
+            both.reserve(runs[i].size() + runs[i + 1].size());
+            std::merge(runs[i].begin(), runs[i].end(), runs[i + 1].begin(), runs[i + 1].end(),
+                       std::back_inserter(both), byKey);
+            merged.push_back(std::move(both));
+        }
+        if (runs.size() % 2)
+            merged.push_back(std::move(runs.back()));
+        runs = std::move(merged);
+    }
+    if (runs.empty())
+        return;
+
+    // Words that differ only in letter case are one item, spelt as the first switched-on book
+    // that has the word spells it.
+    m_words.reserve(runs.front().size());
+    const QString *previousKey = nullptr;
+    for (const KeyedWord *word : runs.front()) {
+        if (previousKey && *previousKey == word->key)
             continue;
-        m_words.push_back(*entry.word);
-        previous = &entry.key;
+        m_words.push_back(*word->word);
+        previousKey = &word->key;
     }
 }
 

@@ -26,6 +26,17 @@ public:
     qsizetype findPrefix(QStringView text) const;
 
 private:
+    // A book's words with their sort keys, in word order: computed once per book, because the
+    // books never change while the program runs and the index is rebuilt on every switch.
+    struct KeyedWord {
+        QString key;  // primary key, a zero character, then the case-folded word
+        const QString *word;
+    };
+    using KeyedBook = std::vector<KeyedWord>;
+    const KeyedBook &keyedBook(const BookCatalogue &catalogue, qsizetype k);
+
+    std::vector<KeyedBook> m_keyedBooks;
+    const BookCatalogue *m_keyedCatalogue = nullptr;
     std::vector<QString> m_words;
     qint32 m_articleTotal = 0;
 };
