@@ -83,30 +83,31 @@ QString decodeJetText(QByteArrayView stored)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(stored.data());
     const qsizetype n = stored.size();
-    QString text;
     if (n >= 2 && p[0] == 0xFF && p[1] == 0xFE) {
-        text.reserve(n);
+        QString text(n, Qt::Uninitialized);   // never more characters than bytes
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        char16_t *const begin = out;
         bool oneByteMode = true;
         for (qsizetype i = 2; i < n;) {
             if (p[i] == 0) {
                 oneByteMode = !oneByteMode;
                 ++i;
             } else if (oneByteMode) {
-                text.append(QChar(p[i]));
-                ++i;
+                *out++ = p[i++];
             } else if (i + 1 < n) {
-                text.append(QChar(char16_t(p[i] | (p[i + 1] << 8))));
+                *out++ = char16_t(p[i] | (p[i + 1] << 8));
                 i += 2;
             } else {
                 break;
             }
         }
+        text.truncate(out - begin);
         return text;
     }
-    text.resize(n / 2);
-    QChar *out = text.data();
+    QString text(n / 2, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (qsizetype i = 0; i + 1 < n; i += 2)
-        *out++ = QChar(char16_t(p[i] | (p[i + 1] << 8)));
+        *out++ = char16_t(p[i] | (p[i + 1] << 8));
     return text;
 }
 
