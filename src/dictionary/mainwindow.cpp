@@ -151,6 +151,8 @@ void Form1::createLiteraturePane()
     m_treeView1->setToolTip(QStringLiteral("Открытие по двойному щелчку"));
     m_treeView1->installEventFilter(this);
     m_treeView1->hide();
+    // A closed pane is only its header: the header stays above what the pane clips.
+    m_picture1->raise();
 }
 
 void Form1::createDictionaryPane()
@@ -201,6 +203,7 @@ void Form1::createDictionaryPane()
     m_text1->setFont(arialFont(9));
     m_text1->installEventFilter(this);
     connect(m_text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    m_picture5->raise();
 }
 
 void Form1::createStatusBar()
