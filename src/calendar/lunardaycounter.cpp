@@ -3,6 +3,7 @@
 #include "astro/datetime.h"
 #include "astro/riseset.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace somnar::calendar {
@@ -10,6 +11,9 @@ namespace somnar::calendar {
 using namespace somnar::astro;
 
 namespace {
+
+// A lunation is shorter than 30 days; the moonrise walk adds a day at either end.
+constexpr double kSearchMargin = 32;
 
 bool Before(double a, double b)
 {
@@ -36,6 +40,10 @@ bool LunarDayCounter::MoonList(double universalMoment)
 {
     if (m_running)
         return false;
+    // The new moons around the moment, and the days searched for moonrises, must be dates.
+    if (!IsValidDateTime(universalMoment) || !IsValidDateTime(AddDays(universalMoment, -kSearchMargin))
+        || !IsValidDateTime(AddDays(universalMoment, kSearchMargin)))
+        throw std::domain_error("the lunar day needs the new moons around the moment, within the years 100 to 9999");
     RunningFlag running(m_running);
     collectBoundaries(universalMoment);
     return findLunarDay(RoundToSecond(UniversalToLocal(universalMoment, m_offset)));

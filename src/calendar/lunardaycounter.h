@@ -25,7 +25,8 @@ public:
 
     // Rebuilds the boundary list of the lunation holding `universalMoment` and finds the lunar
     // day of that moment. False (and the previous lunar day kept) when the moment falls in no
-    // interval or a calculation is already running (the yield lets events in).
+    // interval or a calculation is already running (the yield lets events in). Throws
+    // std::domain_error when the lunation reaches beyond the years 100 to 9999.
     bool MoonList(double universalMoment);
 
     // Local date-time values: the opening new moon, the moonrises, the closing new moon.

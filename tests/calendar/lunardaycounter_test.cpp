@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace somnar::astro;
 using namespace somnar::calendar;
 
@@ -191,5 +193,20 @@ INSTANTIATE_TEST_SUITE_P(Towns, LunarDaysAtTowns,
                              std::erase(name, ' ');
                              return name;
                          });
+
+}
+
+namespace {
+
+TEST(LunarDayLimits, LunationsBeyondTheCalendarRangeAreRefused)
+{
+    const FixedUtcOffset utc(0);
+    LunarDayCounter counter(kMoscow, utc);
+    EXPECT_THROW(counter.MoonList(MakeDateTime(100, 1, 20)), std::domain_error);
+    EXPECT_THROW(counter.MoonList(MakeDateTime(9999, 12, 15)), std::domain_error);
+    EXPECT_TRUE(counter.MoonList(MakeDateTime(100, 2, 20)));
+    EXPECT_TRUE(counter.MoonList(MakeDateTime(9999, 11, 20)));
+    EXPECT_GT(counter.lunarDay().number, 0);
+}
 
 }

@@ -140,6 +140,8 @@ TEST(CalendarTool, BadInputEndsWithStatusTwo)
         {QStringLiteral("yesterday")},
         {QStringLiteral("0099-12-31T00:00:00")},
         {QStringLiteral("10000-01-01T00:00:00")},
+        {QStringLiteral("9999-12-31T12:00:00")},
+        {QStringLiteral("--utc-offset"), QStringLiteral("60"), QStringLiteral("0100-01-01T00:30:00")},
         {QStringLiteral("--lat"), QStringLiteral("90.5")},
         {QStringLiteral("--lat"), QStringLiteral("north")},
         {QStringLiteral("--lon"), QStringLiteral("-180.01")},

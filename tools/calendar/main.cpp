@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <exception>
+#include <stdexcept>
 
 using namespace somnar::calendartool;
 
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
         }
     } catch (const UsageError &error) {
         Err() << "somnar-calendar: " << error.message << "\nTry somnar-calendar --help.\n" << Qt::flush;
+        return 2;
+    } catch (const std::domain_error &error) {
+        Err() << "somnar-calendar: " << error.what() << '\n' << Qt::flush;
         return 2;
     } catch (const std::exception &error) {
         Err() << "somnar-calendar: " << error.what() << '\n' << Qt::flush;
