@@ -5,7 +5,7 @@
 
 namespace somnar::calendar {
 
-CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter, const astro::UtcOffsetSource &offset)
+CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter)
 {
     CalendarReading reading;
     reading.moment = localMoment;
@@ -15,7 +15,7 @@ CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter, const
     reading.day = static_cast<short>(astro::ToCivil(astro::DatePart(localMoment)).day);
     reading.dayText = DreamByDay(reading.day);
 
-    reading.lunarDayFound = counter.MoonList(astro::LocalToUniversal(localMoment, offset));
+    reading.lunarDayFound = counter.MoonList(astro::LocalToUniversal(localMoment, counter.offset()));
     reading.lunarDay = counter.lunarDay();
     reading.lunarText = DreamByMoon(reading.lunarDay.number);
     return reading;

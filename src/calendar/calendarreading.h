@@ -22,6 +22,6 @@ struct CalendarReading {
 // Applies the three selection rules: weekday and day of the month from the moment's local date,
 // the lunar day from the new moons and moonrises around it. When the lunar day is not found the
 // counter's previous lunar day is reported, as the window keeps it on screen.
-CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter, const astro::UtcOffsetSource &offset);
+CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter);
 
 }

@@ -32,6 +32,7 @@ public:
     // Local date-time values: the opening new moon, the moonrises, the closing new moon.
     const std::vector<double> &boundaries() const { return m_boundaries; }
     const LunarDay &lunarDay() const { return m_lunarDay; }
+    const astro::UtcOffsetSource &offset() const { return m_offset; }
 
 private:
     void collectBoundaries(double universalMoment);

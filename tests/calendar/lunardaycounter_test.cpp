@@ -76,8 +76,8 @@ TEST_F(LunarDays, AMomentAtAMoonriseBelongsToTheDayEndingThere)
 TEST_F(LunarDays, EveningAndJustAfterMidnightShareTheLunarDayNotTheDate)
 {
     LunarDayCounter counter(kMoscow, moscowTime);
-    const CalendarReading evening = ReadCalendar(Local(2024, 3, 17, 23, 50), counter, moscowTime);
-    const CalendarReading night = ReadCalendar(Local(2024, 3, 18, 0, 10), counter, moscowTime);
+    const CalendarReading evening = ReadCalendar(Local(2024, 3, 17, 23, 50), counter);
+    const CalendarReading night = ReadCalendar(Local(2024, 3, 18, 0, 10), counter);
     EXPECT_EQ(evening.weekday, 7);
     EXPECT_EQ(night.weekday, 1);
     EXPECT_EQ(evening.day, 17);

@@ -108,7 +108,7 @@ void RunCalendar(const CommandLine &line)
         out << "moment,weekday,weekday_name,day,lunar_day,start,end,weekday_text,day_text,lunar_text\n";
     bool first = true;
     for (double moment : moments) {
-        const calendar::CalendarReading reading = calendar::ReadCalendar(moment, counter, offset);
+        const calendar::CalendarReading reading = calendar::ReadCalendar(moment, counter);
         if (line.csv) {
             out << CsvRecord(ReadingFields(reading)) << '\n';
         } else {
