@@ -69,18 +69,30 @@ QStringList ReadingFields(const calendar::CalendarReading &r)
             found ? r.lunarText : QString()};
 }
 
-QString EventText(bool found, double value, bool isRise, double setValue)
+QString FoundEventText(double value)
 {
-    if (found)
-        return FormatMoment(value) + QStringLiteral(" UT (") + FormatNumber(value) + u')';
-    QString why = QStringLiteral("нет");
-    if (isRise && setValue == -1) {
-        if (value == 1)
-            why = QStringLiteral("нет, Луна весь день над горизонтом");
-        else if (value == -1)
-            why = QStringLiteral("нет, Луна весь день под горизонтом");
-    }
+    return FormatMoment(value) + QStringLiteral(" UT (") + FormatNumber(value) + u')';
+}
+
+QString MissingEventText(const QString &why, double value)
+{
     return why + QStringLiteral(" (") + FormatNumber(value) + u')';
+}
+
+QString RiseText(const RiseSetTimes &times)
+{
+    if (times.riseFound)
+        return FoundEventText(times.rise);
+    if (!times.setFound && times.rise == 1)
+        return MissingEventText(QStringLiteral("нет, Луна весь день над горизонтом"), times.rise);
+    if (!times.setFound && times.rise == -1)
+        return MissingEventText(QStringLiteral("нет, Луна весь день под горизонтом"), times.rise);
+    return MissingEventText(QStringLiteral("нет"), times.rise);
+}
+
+QString SetText(const RiseSetTimes &times)
+{
+    return times.setFound ? FoundEventText(times.set) : MissingEventText(QStringLiteral("нет"), times.set);
 }
 
 const char *PhaseName(int phase)
@@ -135,8 +147,7 @@ void RunMoonrise(const CommandLine &line)
                               times.setFound ? FormatMoment(times.set) : QString()})
                 << '\n';
         } else {
-            out << FormatDate(date) << "  восход: " << EventText(times.riseFound, times.rise, true, times.set)
-                << "  заход: " << EventText(times.setFound, times.set, false, times.set) << '\n';
+            out << FormatDate(date) << "  восход: " << RiseText(times) << "  заход: " << SetText(times) << '\n';
         }
     }
 }
