@@ -1,5 +1,6 @@
 #include "article/printdialog.h"
 
+#include "app/messages.h"
 #include "article/articlefonts.h"
 #include "article/articleprinting.h"
 #include "article/printoptions.h"
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
@@ -206,7 +206,8 @@ void PrintDialog::pageSetup()
     QPrinter check(QPrinterInfo::printerInfo(currentPrinterName()));
     PrinterChoice accepted{choice.printerName, printer.pageLayout()};
     if (!ApplyPaper(check, accepted)) {
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("Принтер не поддерживает данный формат страницы."));
+        ShowMessage(this, QMessageBox::Critical, QStringLiteral("Принтер не поддерживает данный формат страницы."),
+                    windowTitle());
         return;
     }
     choice.pageLayout = accepted.pageLayout;

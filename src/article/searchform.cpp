@@ -1,5 +1,6 @@
 #include "article/searchform.h"
 
+#include "app/messages.h"
 #include "article/articlefonts.h"
 #include "article/richtextview.h"
 #include "article/textfind.h"
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace somnar {
@@ -77,7 +77,8 @@ bool SearchForm::FND()
         return true;
     }
     m_view->select(0, 0);
-    QMessageBox::warning(this, QStringLiteral("Результат поиска"), QStringLiteral("Строка не найдена."));
+    ShowMessage(this, QMessageBox::Warning, QStringLiteral("Строка не найдена."),
+                QStringLiteral("Результат поиска"));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "article/tolkwindow.h"
 
+#include "app/messages.h"
 #include "app/settingsstore.h"
 #include "article/articleclipboard.h"
 #include "article/articlerenderer.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QToolBar>
@@ -156,13 +156,18 @@ void TolkWindow::saveGeometry()
 
 void TolkWindow::ShowTolk(const QString &word)
 {
-    restoreGeometry();
-    show();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        restoreGeometry();
+        show();
+    }
     try {
         if (!word.isEmpty())
             ShowArticle(word);
     } catch (const std::exception &) {
-        QMessageBox::critical(this, QStringLiteral("TolkLoad"), QStringLiteral("Нечего отображать"));
+        ShowMessage(this, QMessageBox::Critical, QStringLiteral("Нечего отображать"), QStringLiteral("TolkLoad"));
         close();
     }
 }
@@ -180,7 +185,7 @@ void TolkWindow::showArticleReporting(const QString &word, const QString &operat
     try {
         ShowArticle(word);
     } catch (const std::exception &error) {
-        QMessageBox::critical(this, operation, QString::fromUtf8(error.what()));
+        ShowMessage(this, QMessageBox::Critical, QString::fromUtf8(error.what()), operation);
     }
 }
 
@@ -252,8 +257,9 @@ void TolkWindow::copyArticle()
 void TolkWindow::printArticle()
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("В системе нет принтеров. Установите принтер и повторите попытку."));
+        ShowMessage(this, QMessageBox::Warning,
+                    QStringLiteral("В системе нет принтеров. Установите принтер и повторите попытку."),
+                    windowTitle());
         return;
     }
     PrintDialog dialog(m_view, this);

@@ -2,6 +2,7 @@
 
 #include "article/articlehistory.h"
 #include "article/cataloguebooks.h"
+#include "article/searchform.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,7 +16,6 @@ class QToolButton;
 namespace somnar {
 
 class RichTextView;
-class SearchForm;
 class SettingsStore;
 
 // "Толкование сна": one article in its view, links with a history to go back, copy, print and

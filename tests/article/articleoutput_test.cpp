@@ -1,3 +1,4 @@
+#include "app/messages.h"
 #include "article/articleprinting.h"
 #include "article/articlerenderer.h"
 #include "article/richtextview.h"
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -33,23 +33,21 @@ std::optional<QString> convert(const QString &program, const QStringList &argume
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Closes every message box that comes up and remembers its text.
-class MessageBoxCatcher : public QObject {
+// Remembers the messages instead of showing them.
+class MessageCatcher {
 public:
-    MessageBoxCatcher()
+    MessageCatcher()
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                box->accept();
-            }
+        setMessageHandler([this](QMessageBox::Icon icon, const QString &title, const QString &text) {
+            texts << text;
+            titles << title;
+            icons << icon;
         });
-        m_timer.start(5);
     }
+    ~MessageCatcher() { setMessageHandler({}); }
     QStringList texts;
-
-private:
-    QTimer m_timer;
+    QStringList titles;
+    QList<QMessageBox::Icon> icons;
 };
 
 // unrtf's HTML keeps every \\uN as a numeric entity (its plain-text mode cannot show them).
@@ -117,10 +115,12 @@ TEST(SearchForm, WrapsAndReportsATextFoundNowhereOnce)
     EXPECT_TRUE(form->FND());
     EXPECT_EQ(view.selectionStart(), text.indexOf(u'<'));
 
-    MessageBoxCatcher catcher;
+    MessageCatcher catcher;
     form->setSearchText(u"собака"_qs);
     EXPECT_FALSE(form->FND());
     EXPECT_EQ(catcher.texts, QStringList{u"Строка не найдена."_qs});
+    EXPECT_EQ(catcher.titles, QStringList{u"Результат поиска"_qs});
+    EXPECT_EQ(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
     EXPECT_EQ(view.selectionStart(), 0);
     EXPECT_EQ(view.selectionLength(), 0);
     form->setSearchText(QString());

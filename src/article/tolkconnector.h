@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+namespace somnar {
+
+class Form1;
+class SettingsStore;
+class TolkWindow;
+
+// Ties the main window's interpretation button ("Показать", Enter, double click) to the
+// interpretation window: opens it with the selected word's article, shows a newly chosen word
+// at once while it is open, closes it when the main window asks, and releases the button when
+// the window closes.
+class TolkConnector : public QObject {
+    Q_OBJECT
+public:
+    TolkConnector(Form1 &mainWindow, SettingsStore &settings);
+
+    // The window while it exists (it is deleted when closed).
+    TolkWindow *window() const { return m_window; }
+
+    // In literature mode the window shows the selected literature file through this.
+    void setLiteratureShow(std::function<void(TolkWindow &)> show) { m_literatureShow = std::move(show); }
+
+    // Opens or closes the window as the main window's interpretation button says.
+    void ShowTolk();
+
+private:
+    TolkWindow &ensureWindow();
+    void wordChosen(const QString &word);
+    void closeWindow();
+    void windowClosed();
+
+    Form1 &m_main;
+    SettingsStore &m_settings;
+    QPointer<TolkWindow> m_window;
+    std::function<void(TolkWindow &)> m_literatureShow;
+};
+
+}
