@@ -31,9 +31,8 @@ bool RenderArticle(RichTextView &view, const QString &word, const ArticleBooks &
 
     // Many range changes: no repaint until the article is complete.
     view.setUpdatesEnabled(false);
-    view.setViewText(text);
+    view.setFormattedText(text, ArticleFormats(text, word, headerStyles(books)));
     view.setTag(word);
-    view.applyFormats(ArticleFormats(text, word, headerStyles(books)));
     view.select(view.viewLength(), 0);
     view.insertAtCaret(kCrLf);
     view.viewport()->unsetCursor();

@@ -117,6 +117,16 @@ void RichTextView::formatSelection(const CharFormat &format)
     cursor.mergeCharFormat(toTextFormat(format));
 }
 
+void RichTextView::mergeFormats(QTextCursor &cursor, const TextPositionMap &map,
+                                const std::vector<FormatRange> &ranges)
+{
+    for (const FormatRange &range : ranges) {
+        cursor.setPosition(map.toDocument(range.start));
+        cursor.setPosition(map.toDocument(range.start + range.length), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(toTextFormat(range.format));
+    }
+}
+
 void RichTextView::applyFormats(const std::vector<FormatRange> &ranges)
 {
     // Formatting leaves the text as it is, so one position map serves every range.
@@ -124,12 +134,24 @@ void RichTextView::applyFormats(const std::vector<FormatRange> &ranges)
     const QString text = viewText();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    for (const FormatRange &range : ranges) {
-        cursor.setPosition(map.toDocument(range.start));
-        cursor.setPosition(map.toDocument(range.start + range.length), QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(toTextFormat(range.format));
-    }
+    mergeFormats(cursor, map, ranges);
     cursor.endEditBlock();
+    m_positions = map;
+    m_viewText = text;
+}
+
+void RichTextView::setFormattedText(const QString &text, const std::vector<FormatRange> &ranges)
+{
+    const QString documentText = ViewTextToDocument(text);
+    const TextPositionMap map(documentText);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.setCharFormat(QTextCharFormat());
+    cursor.insertText(documentText, QTextCharFormat());
+    mergeFormats(cursor, map, ranges);
+    cursor.endEditBlock();
+    setTextCursor(QTextCursor(document()));
     m_positions = map;
     m_viewText = text;
 }

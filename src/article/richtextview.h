@@ -35,6 +35,8 @@ public:
     void formatSelection(const CharFormat &format);
     // The ranges in order, in one edit (the view does not repaint in between).
     void applyFormats(const std::vector<FormatRange> &ranges);
+    // New text and its ranges in one edit, so that the article is laid out once.
+    void setFormattedText(const QString &text, const std::vector<FormatRange> &ranges);
     // Replaces the selection.
     void insertAtCaret(const QString &text);
 
@@ -68,6 +70,7 @@ private:
     const TextPositionMap &positions() const;
     QTextCharFormat toTextFormat(const CharFormat &format) const;
     QTextCursor viewCursor(int start, int length) const;
+    void mergeFormats(QTextCursor &cursor, const TextPositionMap &map, const std::vector<FormatRange> &ranges);
 
     QString m_tag;
     mutable std::optional<TextPositionMap> m_positions;
