@@ -92,6 +92,24 @@ TEST_F(BookDamage, BrokenPointers)
     }
 }
 
+// libmdb decrypts every page of a database with a key, so the reader must refuse it before the
+// library reads pages that were never checked.
+TEST_F(BookDamage, DatabaseKeyIsRefused)
+{
+    QByteArray damaged = image;
+    auto *page0 = reinterpret_cast<unsigned char *>(damaged.data());
+    jet::maskDatabaseHeader(page0);
+    jet::put32(page0 + jet::kDatabaseKey, 0x12345678);
+    jet::maskDatabaseHeader(page0);
+    writeAll(path, damaged);
+    try {
+        BookDatabase::open(path);
+        FAIL() << "no error";
+    } catch (const BookError &e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("encrypted"))) << e.what();
+    }
+}
+
 // Random damage anywhere in the file: bytes flipped, pages overwritten with noise or zeros.
 TEST_F(BookDamage, RandomDamageNeverCrashes)
 {

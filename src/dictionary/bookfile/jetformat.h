@@ -73,6 +73,7 @@ inline void put32(unsigned char *p, uint32_t v)
 // Page 0 bytes 0x18..0x97 are masked with RC4 under a fixed key.
 inline constexpr int kHeaderMaskStart = 0x18;
 inline constexpr int kHeaderMaskLength = 128;
+inline constexpr int kDatabaseKey = 0x3E;   // in the masked part; 0 unless encrypted
 void maskDatabaseHeader(unsigned char *page0);
 
 }

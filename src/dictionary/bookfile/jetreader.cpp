@@ -112,6 +112,15 @@ struct Reader::Impl {
     MdbHandle *mdb = nullptr;
     std::vector<std::pair<QString, uint32_t>> tables;   // name, definition page
 
+    Impl() = default;
+    Impl(const Impl &) = delete;
+    Impl &operator=(const Impl &) = delete;
+    ~Impl()
+    {
+        if (mdb)
+            mdb_close(mdb);
+    }
+
     const unsigned char *page(uint32_t n) const
     {
         return reinterpret_cast<const unsigned char *>(image.constData()) + qsizetype(n) * kPageSize;
@@ -360,6 +369,13 @@ Reader::Reader(QByteArray image) : d(std::make_unique<Impl>())
     const unsigned char *start = d->page(0);
     if (std::memcmp(start, kJetStart, 0x14) != 0 || start[0x14] < 1 || start[0x14] > 6)
         fail(QStringLiteral("the file is not a Jet 4 database"));
+    // A database key means libmdb would decrypt every page it reads, and every check made
+    // here on the plain pages would be worth nothing: books are never encrypted.
+    unsigned char header[kPageSize];
+    std::memcpy(header, start, kPageSize);
+    maskDatabaseHeader(header);
+    if (get32(header + kDatabaseKey) != 0)
+        fail(QStringLiteral("the database is encrypted or its header is damaged"));
     // libmdb reads the image through a memory stream and never writes to it.
     d->mdb = mdb_open_buffer(d->image.data(), size_t(d->image.size()), MDB_NOFLAGS);
     if (!d->mdb)
@@ -367,11 +383,7 @@ Reader::Reader(QByteArray image) : d(std::make_unique<Impl>())
     d->readCatalogue();
 }
 
-Reader::~Reader()
-{
-    if (d && d->mdb)
-        mdb_close(d->mdb);
-}
+Reader::~Reader() = default;
 
 bool Reader::hasTable(const QString &name) const
 {
