@@ -84,9 +84,12 @@ void PrintDialog::createPrinterFrame()
     auto *frame = new QGroupBox(QStringLiteral("Принтер"), this);
     auto *form = new QFormLayout(frame);
     m_printers = new QComboBox(frame);
+    m_printers->setObjectName(QStringLiteral("ImageCombo1"));
     m_printers->setMinimumWidth(260);
     m_type = new QLabel(frame);
+    m_type->setObjectName(QStringLiteral("Label6"));
     m_place = new QLabel(frame);
+    m_place->setObjectName(QStringLiteral("Label5"));
     auto *setup = new QPushButton(QStringLiteral("Настройки страницы"), frame);
     form->addRow(QStringLiteral("Имя:"), m_printers);
     form->addRow(QStringLiteral("Тип:"), m_type);
@@ -103,6 +106,8 @@ void PrintDialog::createRangeFrame()
     auto *box = new QVBoxLayout(frame);
     m_all = new QRadioButton(QStringLiteral("Всё содержимое окна"), frame);
     m_selection = new QRadioButton(QStringLiteral("Выделенный фрагмент"), frame);
+    m_all->setObjectName(QStringLiteral("Option1"));
+    m_selection->setObjectName(QStringLiteral("Option2"));
     box->addWidget(m_all);
     box->addWidget(m_selection);
     layout()->addWidget(frame);
@@ -113,8 +118,10 @@ void PrintDialog::createCopiesFrame()
     auto *frame = new QGroupBox(QStringLiteral("Копии"), this);
     auto *row = new QHBoxLayout(frame);
     m_copies = new QLineEdit(QStringLiteral("1"), frame);
+    m_copies->setObjectName(QStringLiteral("Text1"));
     m_copies->setMaximumWidth(48);
     m_spinner = new QScrollBar(Qt::Vertical, frame);
+    m_spinner->setObjectName(QStringLiteral("VScroll1"));
     m_spinner->setRange(kMinCopies, kMaxCopies);
     m_spinner->setInvertedAppearance(true);
     m_spinner->setInvertedControls(true);

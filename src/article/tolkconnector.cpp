@@ -50,6 +50,16 @@ void TolkConnector::ShowTolk()
     }
 }
 
+void TolkConnector::ShowWord(const QString &word)
+{
+    m_main.tolkButton()->setChecked(true);
+    try {
+        ensureWindow().ShowTolk(word);
+    } catch (const std::exception &error) {
+        ShowMessage(&m_main, QMessageBox::Critical, QString::fromUtf8(error.what()), QStringLiteral("ShowTolk"));
+    }
+}
+
 void TolkConnector::wordChosen(const QString &word)
 {
     if (!m_window)

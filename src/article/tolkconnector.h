@@ -29,6 +29,10 @@ public:
     // Opens or closes the window as the main window's interpretation button says.
     void ShowTolk();
 
+    // Opens the window with the article of a word, whatever the main list shows (the tray's
+    // quick lookup in literature mode); presses the interpretation button.
+    void ShowWord(const QString &word);
+
 private:
     TolkWindow &ensureWindow();
     void wordChosen(const QString &word);

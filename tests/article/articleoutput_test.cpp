@@ -1,13 +1,17 @@
 #include "app/messages.h"
 #include "article/articleprinting.h"
 #include "article/articlerenderer.h"
+#include "article/printdialog.h"
 #include "article/richtextview.h"
 #include "article/rtfwriter.h"
 #include "article/searchform.h"
 
 #include "articletestsupport.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -201,4 +205,67 @@ TEST(WriteRtf, EscapesAndCharactersOutsideTheCodePage)
     document.setPlainText(u"a{b}c\\d\tё☾"_qs);
     const QByteArray rtf = WriteRtf(document);
     EXPECT_TRUE(rtf.contains("a\\{b\\}c\\\\d\\tab \\u1105\\'b8\\u9790?")) << rtf.toStdString();
+}
+
+TEST(PrintDialog, RangeFollowsTheSelectionAndCopiesStayWithinLimits)
+{
+    EnsureApplication();
+    RichTextView view;
+    ASSERT_TRUE(RenderArticle(view, u"Кот"_qs, TwoBooks()));
+    {
+        PrintDialog dialog(&view, nullptr);
+        EXPECT_EQ(dialog.windowTitle(), u"Печать"_qs);
+        auto *all = dialog.findChild<QRadioButton *>(u"Option1"_qs);
+        auto *selection = dialog.findChild<QRadioButton *>(u"Option2"_qs);
+        ASSERT_TRUE(all && selection);
+        EXPECT_TRUE(all->isChecked());
+        EXPECT_FALSE(selection->isEnabled());
+        EXPECT_TRUE(dialog.wholeContent());
+
+        auto *copies = dialog.findChild<QLineEdit *>(u"Text1"_qs);
+        ASSERT_TRUE(copies);
+        EXPECT_EQ(copies->text(), u"1"_qs);
+        const struct {
+            QString typed;
+            int copies;
+            QString shown;
+        } cases[] = {{u"3"_qs, 3, u"3"_qs}, {u"150"_qs, 99, u"99"_qs}, {u"0"_qs, 1, u"1"_qs}, {u"abc"_qs, 1, u"1"_qs}};
+        for (const auto &c : cases) {
+            dialog.setCopiesText(u"5"_qs);
+            dialog.setCopiesText(c.typed);
+            EXPECT_EQ(dialog.copies(), c.copies) << c.typed.toStdString();
+            EXPECT_EQ(copies->text(), c.shown) << c.typed.toStdString();
+        }
+    }
+    view.select(3, 4);
+    PrintDialog dialog(&view, nullptr);
+    EXPECT_TRUE(dialog.findChild<QRadioButton *>(u"Option2"_qs)->isChecked());
+    EXPECT_FALSE(dialog.wholeContent());
+}
+
+TEST(PrintArticle, EachCopyIsItsOwnJob)
+{
+    EnsureApplication();
+    QTemporaryDir dir;
+    RichTextView view;
+    ASSERT_TRUE(RenderArticle(view, u"Кот"_qs, TwoBooks()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = dir.filePath(u"copy.pdf"_qs);
+    printer.setOutputFileName(path);
+    // Every job writes the file anew; between jobs the file is taken away, so a later copy
+    // shows up as a new file.
+    int jobs = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (QFile::exists(path)) {
+            ++jobs;
+            QFile::remove(path);
+        }
+    });
+    watcher.start(0);
+    PrintArticleCopies(&view, printer, true, 3);
+    if (QFile::exists(path))
+        ++jobs;
+    EXPECT_EQ(jobs, 3);
 }

@@ -1,3 +1,4 @@
+#include "app/messages.h"
 #include "app/settingsstore.h"
 #include "article/articleclipboard.h"
 #include "article/richtextview.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -176,6 +178,19 @@ TEST_F(TolkWindowTest, WindowKeysWorkWhileTheViewHasTheFocus)
     window->followLink(u"Сон"_qs);
     sendKey(view, Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(view->tag(), u"Кот"_qs);
+    window->followLink(u"Сон"_qs);
+    window->followLink(u"Луна"_qs);
+    sendKey(view, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(view->tag(), u"Кот"_qs);
+    EXPECT_TRUE(window->history().isEmpty());
+
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        QStringList messages;
+        setMessageHandler([&](QMessageBox::Icon, const QString &, const QString &text) { messages << text; });
+        sendKey(view, Qt::Key_P, Qt::ControlModifier);
+        setMessageHandler({});
+        EXPECT_EQ(messages, QStringList{u"В системе нет принтеров. Установите принтер и повторите попытку."_qs});
+    }
 
     bool closed = false;
     QObject::connect(window, &TolkWindow::closed, [&] { closed = true; });
