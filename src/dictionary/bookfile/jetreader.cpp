@@ -8,45 +8,14 @@
 
 #include <array>
 #include <cstring>
-#include <unordered_set>
 
 namespace somnar::jet {
 namespace {
 
 constexpr uint32_t kCatalogPage = 2;
-constexpr int kMaxColumns = 255;
-constexpr uint32_t kMaxIndexes = 255;
 constexpr int32_t kTableObjectType = 1;
-constexpr uint8_t kMapInline = 0;
-constexpr uint8_t kMapPages = 1;
-constexpr uint8_t kPageUsageMap = 0x05;
 
-[[noreturn]] void fail(const QString &what) { throw ReadError(what.toStdString()); }
-
-struct RowSpan {
-    int start = 0;
-    int end = 0;
-    bool deleted = false;
-    bool overflow = false;
-};
-
-// The bounds of one row of a data page, checked against the page and its offset table.
-RowSpan rowSpan(const unsigned char *page, uint32_t pageNumber, int row)
-{
-    const int rows = get16(page + kDataRowCount);
-    const int tableEnd = kDataRowTable + 2 * rows;
-    if (tableEnd > kPageSize || row >= rows)
-        fail(QStringLiteral("page %1 has a damaged row table").arg(pageNumber));
-    const uint16_t raw = get16(page + kDataRowTable + 2 * row);
-    RowSpan span;
-    span.deleted = raw & 0x8000;
-    span.overflow = raw & 0x4000;
-    span.start = raw & kRowOffsetMask;
-    span.end = row == 0 ? kPageSize : get16(page + kDataRowTable + 2 * (row - 1)) & kRowOffsetMask;
-    if (!span.deleted && (span.start < tableEnd || span.start >= span.end || span.end > kPageSize))
-        fail(QStringLiteral("page %1 row %2 is damaged").arg(pageNumber).arg(row));
-    return span;
-}
+[[noreturn]] void fail(const QString &what) { failRead(what); }
 
 // Byte -> Windows-1251 code for every UTF-16 unit, -1 where there is none.
 const std::array<int16_t, 65536> &cp1251Bytes()
@@ -107,145 +76,18 @@ QByteArray cellBytes(const Cell &cell)
 }
 
 struct Reader::Impl {
-    QByteArray image;
-    uint32_t pageCount = 0;
+    explicit Impl(QByteArray image) : pages(std::move(image)) {}
+
+    PageImage pages;
     MdbHandle *mdb = nullptr;
     std::vector<std::pair<QString, uint32_t>> tables;   // name, definition page
 
-    Impl() = default;
     Impl(const Impl &) = delete;
     Impl &operator=(const Impl &) = delete;
     ~Impl()
     {
         if (mdb)
             mdb_close(mdb);
-    }
-
-    const unsigned char *page(uint32_t n) const
-    {
-        return reinterpret_cast<const unsigned char *>(image.constData()) + qsizetype(n) * kPageSize;
-    }
-
-    void checkPage(uint32_t n, uint8_t type, const QString &what) const
-    {
-        if (n >= pageCount)
-            fail(QStringLiteral("%1 points past the end of the file (page %2)").arg(what).arg(n));
-        if (page(n)[0] != type)
-            fail(QStringLiteral("%1: page %2 is not of the expected kind").arg(what).arg(n));
-    }
-
-    QByteArrayView rowBytes(uint32_t pointer, const QString &what) const
-    {
-        const uint32_t pageNumber = pointer >> 8;
-        checkPage(pageNumber, kPageData, what);
-        const RowSpan span = rowSpan(page(pageNumber), pageNumber, int(pointer & 0xFF));
-        if (span.deleted)
-            fail(QStringLiteral("%1 points to a deleted row").arg(what));
-        return QByteArrayView(page(pageNumber) + span.start, span.end - span.start);
-    }
-
-    // Every page the usage map lists must be a data page of the table: libmdb passes over
-    // any other page with a warning, and the rows on it would be lost without a word.
-    void checkListedPage(uint64_t n, uint32_t definition, const QString &what) const
-    {
-        if (n >= pageCount)
-            fail(what + QStringLiteral(" names a page past the end of the file"));
-        const unsigned char *p = page(uint32_t(n));
-        if (n == 0 || p[0] != kPageData || get32(p + kDataOwner) != definition)
-            fail(what + QStringLiteral(" names page %1, which is not one of the table's data pages").arg(n));
-    }
-
-    void checkUsageMap(uint32_t pointer, uint32_t definition, const QString &table) const
-    {
-        const QString what = QStringLiteral("usage map of table %1").arg(table);
-        const QByteArrayView map = rowBytes(pointer, what);
-        const auto *m = reinterpret_cast<const unsigned char *>(map.data());
-        if (map.isEmpty())
-            fail(what + QStringLiteral(" is empty"));
-        if (m[0] == kMapInline) {
-            if (map.size() < 5)
-                fail(what + QStringLiteral(" is damaged"));
-            const uint64_t first = get32(m + 1);
-            for (qsizetype bit = 0; bit < (map.size() - 5) * 8; ++bit) {
-                if (m[5 + bit / 8] >> (bit % 8) & 1)
-                    checkListedPage(first + uint64_t(bit), definition, what);
-            }
-        } else if (m[0] == kMapPages) {
-            constexpr uint64_t pagesPerMapPage = (kPageSize - 4) * 8;
-            for (qsizetype at = 1; at + 4 <= map.size(); at += 4) {
-                const uint32_t mapPage = get32(m + at);
-                if (mapPage == 0)
-                    continue;
-                checkPage(mapPage, kPageUsageMap, what);
-                const unsigned char *bits = page(mapPage) + 4;
-                for (uint64_t bit = 0; bit < pagesPerMapPage; ++bit) {
-                    if (bits[bit / 8] >> (bit % 8) & 1)
-                        checkListedPage(uint64_t((at - 1) / 4) * pagesPerMapPage + bit, definition, what);
-                }
-            }
-        } else {
-            fail(what + QStringLiteral(" is of an unknown kind"));
-        }
-    }
-
-    // Everything libmdb reads of a table definition, before it reads it.
-    void checkDefinition(uint32_t first, const QString &table) const
-    {
-        const QString what = QStringLiteral("definition of table %1").arg(table);
-        std::unordered_set<uint32_t> seen;
-        for (uint32_t n = first; n != 0; n = get32(page(n) + 4)) {
-            checkPage(n, kPageTableDefinition, what);
-            if (!seen.insert(n).second)
-                fail(what + QStringLiteral(" runs in a circle"));
-        }
-        const unsigned char *p = page(first);
-        const int columns = get16(p + kTableColumnCount);
-        if (columns > kMaxColumns || get16(p + kTableVarColumnCount) > columns
-            || get32(p + kTableIndexCount) > kMaxIndexes || get32(p + kTableRealIndexCount) > kMaxIndexes)
-            fail(what + QStringLiteral(" is damaged"));
-        const qsizetype needed = kTableColumnsStart + qsizetype(get32(p + kTableRealIndexCount)) * kRealIndexEntrySize
-                                 + qsizetype(columns) * (kColumnEntrySize + 2);
-        if (needed > qsizetype(seen.size()) * (kPageSize - 8))
-            fail(what + QStringLiteral(" is cut short"));
-        rowBytes(get32(p + kTableFreeMap), QStringLiteral("free-space map of table %1").arg(table));
-        checkUsageMap(get32(p + kTableUsageMap), first, table);
-    }
-
-    QByteArray longValue(const unsigned char *h, int size, const QString &what) const
-    {
-        if (size == 0)
-            return {};
-        if (size < kMemoHeaderSize)
-            fail(what + QStringLiteral(" is damaged"));
-        const uint32_t length = get24(h);
-        const uint8_t flags = h[3];
-        if (flags & kMemoInline) {
-            if (length > uint32_t(size - kMemoHeaderSize))
-                fail(what + QStringLiteral(" is longer than its row"));
-            return QByteArray(reinterpret_cast<const char *>(h + kMemoHeaderSize), length);
-        }
-        uint32_t pointer = get32(h + 4);
-        if (flags & kMemoSinglePage) {
-            const QByteArrayView row = rowBytes(pointer, what);
-            if (length > uint32_t(row.size()))
-                fail(what + QStringLiteral(" is longer than its page"));
-            return row.first(length).toByteArray();
-        }
-        if (flags != 0)
-            fail(what + QStringLiteral(" is of an unknown kind"));
-        QByteArray value;
-        value.reserve(length);
-        // Each row of the chain holds the pointer to the next; no chain is longer than the file.
-        for (uint64_t steps = 0; uint32_t(value.size()) < length; ++steps) {
-            if (pointer == 0 || steps > uint64_t(pageCount) * kMaxRowsPerPage)
-                fail(what + QStringLiteral(" is cut short"));
-            const QByteArrayView row = rowBytes(pointer, what);
-            if (row.size() < 4)
-                fail(what + QStringLiteral(" is damaged"));
-            pointer = get32(reinterpret_cast<const unsigned char *>(row.data()));
-            value.append(row.sliced(4).first(std::min<qsizetype>(row.size() - 4, length - value.size())));
-        }
-        return value;
     }
 
     uint32_t definitionPage(const QString &table) const
@@ -260,7 +102,7 @@ struct Reader::Impl {
     qsizetype readRows(uint32_t definition, const QString &tableName, const QStringList &columnNames,
                        const RowVisitor &visit)
     {
-        checkDefinition(definition, tableName);
+        pages.checkDefinition(definition, tableName);
         MdbCatalogEntry entry;
         std::memset(&entry, 0, sizeof entry);
         entry.mdb = mdb;
@@ -302,7 +144,7 @@ struct Reader::Impl {
                     fail(QStringLiteral("table %1: a row on page %2 is damaged").arg(tableName).arg(pageNumber));
                 const unsigned char *bytes = mdb->pg_buf + field.start;
                 if (cell.type == kTypeMemo || cell.type == kTypeOle) {
-                    cell.stored = longValue(bytes, field.siz,
+                    cell.stored = pages.longValue(bytes, field.siz,
                                             QStringLiteral("table %1, field %2, row %3")
                                                 .arg(tableName, columnNames[qsizetype(k)]).arg(count + 1));
                 } else {
@@ -333,7 +175,7 @@ struct Reader::Impl {
             // A row that outgrew its page lives elsewhere, marked deleted there.
             for (uint32_t pointer : moved) {
                 const uint32_t target = pointer >> 8;
-                checkPage(target, kPageData, QStringLiteral("a moved row of table %1").arg(tableName));
+                pages.checkPage(target, kPageData, QStringLiteral("a moved row of table %1").arg(tableName));
                 if (!mdb_read_pg(mdb, target))
                     fail(QStringLiteral("page %1 cannot be read").arg(target));
                 const RowSpan span = rowSpan(mdb->pg_buf, target, int(pointer & 0xFF));
@@ -358,26 +200,10 @@ struct Reader::Impl {
     }
 };
 
-Reader::Reader(QByteArray image) : d(std::make_unique<Impl>())
+Reader::Reader(QByteArray image) : d(std::make_unique<Impl>(std::move(image)))
 {
-    if (image.size() < 3 * kPageSize)
-        fail(QStringLiteral("the file is too short to be a database"));
-    if (image.size() % kPageSize != 0)
-        fail(QStringLiteral("the file is cut short (its size is not a whole number of pages)"));
-    d->image = std::move(image);
-    d->pageCount = uint32_t(d->image.size() / kPageSize);
-    const unsigned char *start = d->page(0);
-    if (std::memcmp(start, kJetStart, 0x14) != 0 || start[0x14] < 1 || start[0x14] > 6)
-        fail(QStringLiteral("the file is not a Jet 4 database"));
-    // A database key means libmdb would decrypt every page it reads, and every check made
-    // here on the plain pages would be worth nothing: books are never encrypted.
-    unsigned char header[kPageSize];
-    std::memcpy(header, start, kPageSize);
-    maskDatabaseHeader(header);
-    if (get32(header + kDatabaseKey) != 0)
-        fail(QStringLiteral("the database is encrypted or its header is damaged"));
     // libmdb reads the image through a memory stream and never writes to it.
-    d->mdb = mdb_open_buffer(d->image.data(), size_t(d->image.size()), MDB_NOFLAGS);
+    d->mdb = mdb_open_buffer(d->pages.bytes().data(), size_t(d->pages.bytes().size()), MDB_NOFLAGS);
     if (!d->mdb)
         fail(QStringLiteral("the database cannot be opened"));
     d->readCatalogue();

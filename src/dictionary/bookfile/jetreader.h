@@ -7,16 +7,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
-namespace somnar::jet {
+#include "dictionary/bookfile/jetpages.h"
 
-// A failure to read the database image; the message says what is wrong, not which file.
-class ReadError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+namespace somnar::jet {
 
 // One field of a row as stored: for text and memo fields the Jet text bytes (long values
 // already gathered from their pages), for numbers their little-endian bytes.

@@ -1,5 +1,6 @@
 #include "dictionary/bookfile/jetwriter.h"
 
+#include "dictionary/bookfile/jetpagefile.h"
 #include "dictionary/bookfile/jettext.h"
 
 #include <cstring>
@@ -25,69 +26,17 @@ Value Value::ofNumber(int32_t number)
 
 namespace {
 
-constexpr int kMaxRowSize = kPageSize - kDataRowTable - 2;   // a row alone on its page
 constexpr int kInlineMemoLimit = 1024;
-constexpr int kChainChunk = kMaxRowSize - 4;                 // after the next-row pointer
-constexpr int kCompressedMemoLimit = 1024;                   // characters, as the engine does
+constexpr int kCompressedMemoLimit = 1024;   // characters, as the engine does
 constexpr uint32_t kGlobalMapPage = 1;
 constexpr uint32_t kCatalogPage = 2;
 constexpr uint32_t kMapsPage = 3;
-constexpr int kMapHeader = 5;                                // type byte and first page
 constexpr int kMinMapSize = 64;
 constexpr uint32_t kSystemObjectFlags = 0x80000002;
 constexpr uint16_t kGeneralSortOrder = 0x0409;
 
 bool isFixed(uint8_t type) { return type == kTypeLong || type == kTypeInt; }
 int fixedSize(uint8_t type) { return type == kTypeLong ? 4 : 2; }
-
-uint32_t pageRow(uint32_t page, int row) { return (page << 8) | uint32_t(row); }
-
-class PageFile {
-public:
-    uint32_t add()
-    {
-        m_image.append(QByteArray(kPageSize, '\0'));
-        return uint32_t(m_image.size() / kPageSize - 1);
-    }
-    unsigned char *page(uint32_t n) { return reinterpret_cast<unsigned char *>(m_image.data()) + qsizetype(n) * kPageSize; }
-    uint32_t count() const { return uint32_t(m_image.size() / kPageSize); }
-    const QByteArray &image() const { return m_image; }
-
-private:
-    QByteArray m_image;
-};
-
-// A page of rows: the offset table grows from the header, the rows from the page end.
-namespace rowpage {
-
-void init(unsigned char *p, const unsigned char owner[4])
-{
-    p[0] = kPageData;
-    p[1] = 0x01;
-    put16(p + 2, kPageSize - kDataRowTable);
-    std::memcpy(p + kDataOwner, owner, 4);
-}
-
-bool fits(const unsigned char *p, qsizetype size)
-{
-    return get16(p + kDataRowCount) < kMaxRowsPerPage && size + 2 <= get16(p + 2);
-}
-
-int add(unsigned char *p, QByteArrayView row)
-{
-    const int rows = get16(p + kDataRowCount);
-    const int end = rows == 0 ? kPageSize : get16(p + kDataRowTable + 2 * (rows - 1));
-    const int start = end - int(row.size());
-    std::memcpy(p + start, row.data(), size_t(row.size()));
-    put16(p + kDataRowTable + 2 * rows, uint32_t(start));
-    put16(p + kDataRowCount, uint32_t(rows + 1));
-    put16(p + 2, uint32_t(get16(p + 2) - row.size() - 2));
-    return rows;
-}
-
-int rowStart(const unsigned char *p, int row) { return get16(p + kDataRowTable + 2 * row); }
-
-}
 
 // Where a column lives in a row.
 struct ColumnPlace {
@@ -239,53 +188,6 @@ void placeRows(PageFile &file, const Table &table, PlacedTable &placed, std::vec
         for (auto &[offset, bytes] : built.longValues)
             pending.push_back({page, start + offset, std::move(bytes)});
     }
-}
-
-class LongValueWriter {
-public:
-    explicit LongValueWriter(PageFile &file) : m_file(file) {}
-
-    uint32_t add(QByteArrayView row)
-    {
-        if (m_page == 0 || !rowpage::fits(m_file.page(m_page), row.size())) {
-            m_page = m_file.add();
-            static constexpr unsigned char owner[4] = {'L', 'V', 'A', 'L'};
-            rowpage::init(m_file.page(m_page), owner);
-        }
-        return pageRow(m_page, rowpage::add(m_file.page(m_page), row));
-    }
-
-    // A value on one page, or a chain of rows each led by the pointer to the next.
-    uint32_t store(const QByteArray &bytes)
-    {
-        if (bytes.size() <= kMaxRowSize)
-            return add(bytes);
-        uint32_t next = 0;
-        qsizetype chunks = (bytes.size() + kChainChunk - 1) / kChainChunk;
-        for (qsizetype k = chunks - 1; k >= 0; --k) {
-            QByteArray row(4, '\0');
-            put32(reinterpret_cast<unsigned char *>(row.data()), next);
-            row.append(bytes.mid(k * kChainChunk, kChainChunk));
-            next = add(row);
-        }
-        return next;
-    }
-
-private:
-    PageFile &m_file;
-    uint32_t m_page = 0;
-};
-
-QByteArray usageMap(const std::vector<uint32_t> &pages, int minSize)
-{
-    const uint32_t first = pages.empty() ? 0 : pages.front();
-    const uint32_t span = pages.empty() ? 0 : pages.back() - first + 1;
-    QByteArray map(std::max<qsizetype>(minSize, kMapHeader + (span + 7) / 8), '\0');
-    auto *m = reinterpret_cast<unsigned char *>(map.data());
-    put32(m + 1, first);
-    for (uint32_t page : pages)
-        m[kMapHeader + (page - first) / 8] |= uint8_t(1 << ((page - first) % 8));
-    return map;
 }
 
 void writeDefinition(unsigned char *p, const Table &table, uint32_t usageRow, uint32_t freeRow)
