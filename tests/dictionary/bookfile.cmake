@@ -6,4 +6,5 @@ somnar_add_test(bookfile_tests
     ${CMAKE_CURRENT_LIST_DIR}/book_damage_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/jet_export_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/jet_text_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/jet_layout_test.cpp
     LIBS somnar_bookfile)
