@@ -70,12 +70,13 @@ std::vector<BookArticle> articles(int count, QRandomGenerator &random)
     return result;
 }
 
-}
-
+// The plain copy of a book, for mdbtools: plain/NAME.mdb beside it.
 QString plainCopyPath(const QString &bookPath)
 {
     const QFileInfo info(bookPath);
     return info.dir().filePath(QStringLiteral("plain/") + info.completeBaseName() + QStringLiteral(".mdb"));
+}
+
 }
 
 QStringList generateCorpus(const QString &dir, const CorpusOptions &options)

@@ -15,7 +15,4 @@ struct CorpusOptions {
 // the paths of the books. Throws BookError.
 QStringList generateCorpus(const QString &dir, const CorpusOptions &options);
 
-// The plain copy that generateCorpus made of a book.
-QString plainCopyPath(const QString &bookPath);
-
 }

@@ -211,15 +211,6 @@ Reader::Reader(QByteArray image) : d(std::make_unique<Impl>(std::move(image)))
 
 Reader::~Reader() = default;
 
-bool Reader::hasTable(const QString &name) const
-{
-    for (const auto &entry : d->tables) {
-        if (entry.first.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
 qsizetype Reader::readRows(const QString &table, const QStringList &columns, const RowVisitor &visit)
 {
     return d->readRows(d->definitionPage(table), table, columns, visit);

@@ -37,8 +37,6 @@ public:
     Reader(const Reader &) = delete;
     Reader &operator=(const Reader &) = delete;
 
-    bool hasTable(const QString &name) const;
-
     // Calls visit for every row of the table in stored order with the cells of the named
     // columns, in the order given; returns the number of rows. Throws ReadError when the table
     // or a column is missing or a page is damaged.
