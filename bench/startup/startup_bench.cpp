@@ -1,6 +1,6 @@
 // Start-up figures of the main window, measured on a whole process:
 //   bench_startup corpus DIR [BOOKS ARTICLES]  writes a corpus of generated books (default 20 x 10000)
-//   bench_startup startup DIR                   process start to the window shown with its list filled
+//   bench_startup startup DIR [columns]         process start to the window shown with its list filled
 //   bench_startup loadlist DIR [RUNS]           the index rebuild with every book on (median of runs)
 // Each run prints its figures and the peak memory of the process.
 
@@ -90,11 +90,13 @@ int makeCorpus(const QString &folder, int books, int articles)
     return 0;
 }
 
-int startup(const QString &folder, int argc, char **argv)
+int startup(const QString &folder, bool columns, int argc, char **argv)
 {
     QApplication app(argc, argv);
     QTemporaryDir settingsDir;
     SettingsStore settings(settingsDir.filePath(QStringLiteral("settings.ini")));
+    if (columns)
+        settings.save(kMainSection, QStringLiteral("ListMode"), 0);
     Form1 form(settings, folder);
     if (!form.Form_Load())
         return 1;
@@ -162,7 +164,7 @@ int main(int argc, char **argv)
     if (mode == QStringLiteral("corpus"))
         return makeCorpus(folder, argc > 3 ? atoi(argv[3]) : 20, argc > 4 ? atoi(argv[4]) : 10000);
     if (mode == QStringLiteral("startup"))
-        return startup(folder, argc, argv);
+        return startup(folder, argc > 3 && QByteArray(argv[3]) == "columns", argc, argv);
     if (mode == QStringLiteral("loadlist"))
         return loadList(folder, argc > 3 ? atoi(argv[3]) : 10, argc, argv);
     return 2;

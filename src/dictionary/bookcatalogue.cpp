@@ -9,12 +9,9 @@ namespace somnar {
 BookCatalogue::LoadResult BookCatalogue::load(const QString &dataFolder, const SettingsStore &settings)
 {
     m_books.clear();
-    m_failureDetail.clear();
     const QDir folder(dataFolder);
-    if (dataFolder.isEmpty() || !folder.exists()) {
-        m_failureDetail = QStringLiteral("folder not found");
+    if (dataFolder.isEmpty() || !folder.exists())
         return LoadResult::Unreadable;
-    }
     const QStringList files = folder.entryList({QStringLiteral("*.book")}, QDir::Files | QDir::Readable,
                                                QDir::Name | QDir::IgnoreCase);
     if (files.isEmpty())
@@ -31,10 +28,10 @@ BookCatalogue::LoadResult BookCatalogue::load(const QString &dataFolder, const S
             book.toolName = config.toolName;
             book.tolkName = config.tolkName;
             book.color = config.color.value_or(QStringLiteral("0"));
-            book.switchedOn = settings.getInt(kBooksSection, path, 1) == 1;
+            book.switchedOn = settings.getInt(kBooksSection, path, 1) != 0;
             books.push_back(std::move(book));
-        } catch (const BookError &error) {
-            m_failureDetail = QString::fromUtf8(error.what());
+        } catch (const std::exception &) {
+            // A marked file that cannot be read as a book ends start-up like a missing folder.
             return LoadResult::Unreadable;
         }
     }

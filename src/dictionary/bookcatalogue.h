@@ -37,10 +37,8 @@ public:
     const CatalogueBook &book(qsizetype k) const { return m_books[size_t(k)]; }
 
     // Opens every marked book of the folder; the switched-on states come from the settings
-    // (value name = the book's path, default on). On a failure the catalogue stays empty and
-    // failureDetail() tells what went wrong.
+    // (value name = the book's path, default on). On a failure the catalogue stays empty.
     LoadResult load(const QString &dataFolder, const SettingsStore &settings);
-    const QString &failureDetail() const { return m_failureDetail; }
 
     void setSwitchedOn(qsizetype k, bool on);
     void switchAll(bool on);
@@ -53,9 +51,6 @@ signals:
 
 protected:
     std::vector<CatalogueBook> m_books;
-
-private:
-    QString m_failureDetail;
 };
 
 }

@@ -18,8 +18,6 @@ public:
     // Places the arrows; left in twips.
     void setArrowLeft(int twips);
 
-    QLabel *titleLabel() const { return m_title; }
-
 signals:
     void clicked();
 
