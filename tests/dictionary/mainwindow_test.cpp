@@ -5,6 +5,7 @@
 #include "dictionary/mainwindow.h"
 #include "dictionary/statusstrip.h"
 #include "dictionary/windowgeometry.h"
+#include "tray/trayarea.h"
 
 #include "mainwindow_testsupport.h"
 
@@ -331,4 +332,29 @@ TEST_F(MainWindowTest, NarrowWindowShortensTheStatus)
     form->StText();
     EXPECT_EQ(form->Label7()->text(), QStringLiteral("9 словарны..."));
     EXPECT_EQ(form->Label7()->toolTip(), QStringLiteral("9 словарных статей; ~45 толкований"));
+}
+
+TEST_F(MainWindowTest, ClosingToTrayNeverLeavesAnInvisibleProgram)
+{
+    addBooks();
+    auto form = open();
+    form->show();
+    form->setCloseToTray(true);
+    QSignalSpy exitSpy(form.get(), &Form1::exitRequested);
+    form->close();
+    EXPECT_EQ(exitSpy.count(), 0) << "closing hides the window instead of ending the program";
+    if (TrayArea::isAvailable()) {
+        EXPECT_TRUE(form->Tray1()->Visible());
+    } else {
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
+    }
+
+    form->FromTray();
+    EXPECT_FALSE(form->Tray1()->Visible());
+    form->setCloseToTray(false);
+    form->close();
+    EXPECT_EQ(exitSpy.count(), 1);
+    EXPECT_TRUE(form->hasExited());
+    EXPECT_EQ(SettingsStore(folder.settingsPath()).get(kMainSection, "LastWord"), QStringLiteral("Абажур"));
 }
