@@ -6,11 +6,14 @@
 #include <QFile>
 
 #include <algorithm>
+#include <new>
 #include <cstring>
 #include <numeric>
 
 namespace somnar {
 namespace {
+
+constexpr qint64 kMaxDatabaseSize = qint64(2) << 30;
 
 [[noreturn]] void fail(const QString &path, const QString &what)
 {
@@ -23,6 +26,8 @@ QByteArray readImage(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, QStringLiteral("cannot open: %1").arg(file.errorString()));
+    if (file.size() > kMaxDatabaseSize)
+        fail(path, QStringLiteral("larger than a Jet 4 database can be"));
     QByteArray image = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(path, QStringLiteral("cannot read: %1").arg(file.errorString()));
@@ -68,6 +73,8 @@ BookDatabase BookDatabase::open(const QString &path)
                         });
     } catch (const jet::ReadError &e) {
         fail(path, QString::fromStdString(e.what()));
+    } catch (const std::bad_alloc &) {
+        fail(path, QStringLiteral("not enough memory to read the book"));
     }
 
     // Word order is built here: index pages of the file are not relied on.
