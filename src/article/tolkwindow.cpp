@@ -105,6 +105,8 @@ void TolkWindow::createView()
     m_frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_view = new RichTextView(m_frame);
     m_view->setFrameShape(QFrame::NoFrame);
+    // The window's own pop-up menu replaces the editor's.
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
     auto *frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setContentsMargins(kViewMargin, kViewMargin, kViewMargin, kViewMargin);
     frameLayout->addWidget(m_view);

@@ -1,6 +1,8 @@
 // Shows the interpretation window with an article of two books and links, and saves what the
 // user would see: article_screenshot <folder>. Run it under a real display (xvfb-run).
 #include "app/settingsstore.h"
+#include "article/articleprinting.h"
+#include "article/printdialog.h"
 #include "article/richtextview.h"
 #include "article/searchform.h"
 #include "article/tolkwindow.h"
@@ -8,6 +10,7 @@
 #include "articletestsupport.h"
 
 #include <QDir>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -33,6 +36,13 @@ int main(int argc, char **argv)
 
     QTimer::singleShot(300, [&] {
         window->grab().save(out.filePath(QStringLiteral("tolk_article.png")));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath(QStringLiteral("tolk_article.pdf")));
+        PrintArticleCopies(window->view(), printer, true, 1);
+        PrintDialog print(window->view(), window);
+        print.show();
+        print.grab().save(out.filePath(QStringLiteral("print_dialog.png")));
         const QString text = window->view()->viewText();
         window->view()->select(int(text.indexOf(QStringLiteral("кот"))), 3);
         window->ShowFind();

@@ -210,7 +210,10 @@ TEST_F(TolkWindowTest, CopyWithNothingSelectedTakesTheWholeArticle)
     EXPECT_TRUE(rtf.contains("\\b"));
     EXPECT_TRUE(rtf.contains("\\ul"));
     EXPECT_TRUE(rtf.contains("\\red0\\green128\\blue0;"));  // link green
+    // Plain text for editors without formatting: no hidden markup, no pictograms.
+    EXPECT_TRUE(data->text().startsWith(u" Кот\n\n Народный сонник:\nЧёрный кот"_qs)) << data->text().toStdString();
     EXPECT_TRUE(data->text().contains(u"Гладить кота"_qs));
+    EXPECT_TRUE(data->text().endsWith(u"\n\nСон, Ночь, Луна\n"_qs)) << data->text().toStdString();
 }
 
 TEST_F(TolkWindowTest, GeometryIsSavedAndCorrected)
