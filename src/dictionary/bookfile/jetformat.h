@@ -41,6 +41,7 @@ inline constexpr int kRealIndexEntrySize = 12;
 inline constexpr int kColumnEntrySize = 25;
 
 // Column types used by books.
+inline constexpr uint8_t kTypeByte = 0x02;
 inline constexpr uint8_t kTypeInt = 0x03;
 inline constexpr uint8_t kTypeLong = 0x04;
 inline constexpr uint8_t kTypeText = 0x0A;

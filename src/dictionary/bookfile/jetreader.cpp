@@ -17,7 +17,7 @@ constexpr int32_t kTableObjectType = 1;
 
 [[noreturn]] void fail(const QString &what) { failRead(what); }
 
-// Byte -> Windows-1251 code for every UTF-16 unit, -1 where there is none.
+// The Windows-1251 byte of every UTF-16 unit, -1 where there is none.
 const std::array<int16_t, 65536> &cp1251Bytes()
 {
     static const auto table = [] {
@@ -30,7 +30,7 @@ const std::array<int16_t, 65536> &cp1251Bytes()
     return table;
 }
 
-bool isNumber(uint8_t type) { return type == kTypeLong || type == kTypeInt || type == 0x02; }
+bool isNumber(uint8_t type) { return type == kTypeLong || type == kTypeInt || type == kTypeByte; }
 
 int64_t cellNumber(const Cell &cell)
 {
