@@ -183,6 +183,15 @@ int RichTextView::characterAt(const QPoint &viewportPoint) const
     return positions().toView(position);
 }
 
+void RichTextView::loadDocument(const QTextDocument &source)
+{
+    document()->clear();
+    document()->setDefaultFont(source.defaultFont());
+    QTextCursor(document()).insertFragment(QTextDocumentFragment(&source));
+    setTextCursor(QTextCursor(document()));
+    forgetText();
+}
+
 QByteArray RichTextView::selectionRtf() const
 {
     QTextDocument selection;

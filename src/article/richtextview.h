@@ -47,6 +47,10 @@ public:
     // The character under a point of the viewport (the nearest one on its line).
     int characterAt(const QPoint &viewportPoint) const;
 
+    // Replaces the content with a copy of a document (what an RTF reader produced). Change the
+    // content only through the view, never with setDocument: the view tracks its document.
+    void loadDocument(const QTextDocument &source);
+
     QByteArray selectionRtf() const;
     QByteArray contentRtf() const;
 

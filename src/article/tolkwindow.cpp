@@ -38,6 +38,25 @@ const QString kWidth = QStringLiteral("TWidth");
 // 30 twips around the view inside its frame.
 constexpr int kViewMargin = 30 / kTwipsPerPixel;
 
+// The keys the window answers, also while the view has the focus.
+bool isWindowKey(const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    switch (key.key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_F3:
+        return mods == Qt::NoModifier;
+    case Qt::Key_H:
+    case Qt::Key_P:
+    case Qt::Key_C:
+    case Qt::Key_Insert:
+    case Qt::Key_Backspace:
+        return mods == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
 std::optional<int> storedInt(const SettingsStore &settings, const QString &name)
 {
     bool ok = false;
@@ -320,55 +339,49 @@ void TolkWindow::mouseReleased(Qt::MouseButton button, const QPoint &viewportPoi
 
 bool TolkWindow::handleKey(QKeyEvent *event)
 {
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    const bool ctrl = mods == Qt::ControlModifier;
+    if (!isWindowKey(*event))
+        return false;
     const auto run = [](QAction *action) {
         if (action->isEnabled())
             action->trigger();
-        return true;
     };
     switch (event->key()) {
     case Qt::Key_Escape:
-        if (mods != Qt::NoModifier)
-            return false;
         close();
-        return true;
+        break;
     case Qt::Key_F3:
-        return mods == Qt::NoModifier && run(m_find);
+        run(m_find);
+        break;
     case Qt::Key_H:
-        return ctrl && run(m_home);
+        run(m_home);
+        break;
     case Qt::Key_P:
-        return ctrl && run(m_print);
-    case Qt::Key_C:
-    case Qt::Key_Insert:
-        return ctrl && run(m_copy);
+        run(m_print);
+        break;
     case Qt::Key_Backspace:
-        return ctrl && run(m_back);
+        run(m_back);
+        break;
     default:
-        return false;
+        run(m_copy);
+        break;
     }
+    return true;
 }
 
 bool TolkWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // The view takes Ctrl+C and the like for itself unless the window claims them first.
-        if (event->type() == QEvent::ShortcutOverride) {
-            const bool ours = (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier)
-                || key->key() == Qt::Key_F3
-                || ((key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier
-                    && (key->key() == Qt::Key_H || key->key() == Qt::Key_P || key->key() == Qt::Key_C
-                        || key->key() == Qt::Key_Insert || key->key() == Qt::Key_Backspace));
-            if (ours) {
-                event->accept();
-                return true;
-            }
-        } else if (event->type() == QEvent::KeyPress && handleKey(key)) {
-            return true;
-        }
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched != m_view || !keyEvent)
+        return QWidget::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    // The view takes Ctrl+C and the like for itself unless the window claims them first.
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (!isWindowKey(*key))
+            return false;
+        event->accept();
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return handleKey(key);
 }
 
 void TolkWindow::keyPressEvent(QKeyEvent *event)

@@ -103,6 +103,24 @@ TEST(RichTextView, PositionsCountALineBreakAsTwo)
     EXPECT_EQ(view.viewText(), text + u"\r\nещё"_qs);
 }
 
+TEST(RichTextView, LoadedDocumentReadsBackWithCrLf)
+{
+    EnsureApplication();
+    QTextDocument source;
+    QTextCursor cursor(&source);
+    cursor.insertText(u"Первый абзац"_qs);
+    cursor.insertBlock();
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(u"Второй"_qs, bold);
+    RichTextView view;
+    view.setViewText(u"прежний\r\nтекст"_qs);
+    view.loadDocument(source);
+    EXPECT_EQ(view.viewText(), u"Первый абзац\r\nВторой"_qs);
+    EXPECT_EQ(view.find(u"второй"_qs, 0), 14);
+    EXPECT_EQ(formatAt(view, 15).fontWeight(), QFont::Bold);
+}
+
 TEST(RenderArticle, FormatsTheArticleAndKeepsTheMarkupInTheText)
 {
     EnsureApplication();
