@@ -52,6 +52,12 @@ int main(int argc, char **argv)
         window->searchForm()->FND();
         window->grab().save(out.filePath(QStringLiteral("tolk_found.png")));
         window->searchForm()->grab().save(out.filePath(QStringLiteral("search_form.png")));
+        window->searchForm()->close();
+        window->view()->select(0, 0);
+        window->followLink(QStringLiteral("Сон"));
+    });
+    QTimer::singleShot(1000, [&] {
+        window->grab().save(out.filePath(QStringLiteral("tolk_after_link.png")));
         app.quit();
     });
     return app.exec();
