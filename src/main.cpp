@@ -1,4 +1,5 @@
 #include "app/programinfo.h"
+#include "article/tolkconnector.h"
 #include "app/settingsstore.h"
 #include "app/singleinstance.h"
 #include "app/splashwindow.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     Form1 form(SettingsStore::instance(), DataFolder());
     QObject::connect(&form, &Form1::exitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, &Form1::FromTray);
+    new TolkConnector(form, SettingsStore::instance());  // owned by the form
 
     if (HasTraySwitch(QApplication::arguments())) {
         form.setStarting(nullptr);

@@ -11,6 +11,11 @@
 
 namespace somnar {
 
+TolkWindow *TolkConnector::window() const
+{
+    return m_window;
+}
+
 TolkConnector::TolkConnector(Form1 &mainWindow, SettingsStore &settings)
     : QObject(&mainWindow)
     , m_main(mainWindow)

@@ -21,7 +21,7 @@ public:
     TolkConnector(Form1 &mainWindow, SettingsStore &settings);
 
     // The window while it exists (it is deleted when closed).
-    TolkWindow *window() const { return m_window; }
+    TolkWindow *window() const;
 
     // In literature mode the window shows the selected literature file through this.
     void setLiteratureShow(std::function<void(TolkWindow &)> show) { m_literatureShow = std::move(show); }
