@@ -53,13 +53,14 @@ QByteArray picture(QRandomGenerator &random)
     return bytes;
 }
 
-std::vector<BookArticle> articles(int count, QRandomGenerator &random)
+// Headwords 0 .. shared-1 are in every book; the others are numbered past every book's range.
+std::vector<BookArticle> articles(int count, int shared, int book, QRandomGenerator &random)
 {
     std::vector<BookArticle> result;
     result.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         BookArticle article;
-        article.list = headword(i);
+        article.list = headword(i < shared ? i : book * count + i);
         article.text = Pack(*encodeCp1251(articleText(random)));
         if (random.bounded(2)) {
             const QString links = headword(random.bounded(count)) + QStringLiteral("; ") + headword(random.bounded(count)) + QLatin1Char('.');
@@ -93,7 +94,8 @@ QStringList generateCorpus(const QString &dir, const CorpusOptions &options)
         config.color = QString::number(random.bounded(0x1000000));
         config.icon = picture(random);
         const QString path = QDir(dir).filePath(QStringLiteral("book%1.book").arg(b, 2, 10, QLatin1Char('0')));
-        writeBook(path, config, articles(options.articles, random));
+        const int shared = int(qint64(options.articles) * options.sharedPercent / 100);
+        writeBook(path, config, articles(options.articles, shared, b, random));
         if (options.plainCopies) {
             const QString plain = plainCopyPath(path);
             QFile::remove(plain);

@@ -8,6 +8,7 @@ namespace somnar {
 struct CorpusOptions {
     int books = 20;
     int articles = 10000;
+    int sharedPercent = 100;    // share of each book's headwords that every book has; the rest are its own
     bool plainCopies = false;   // also plain/NAME.mdb with the Jet 4 start, for mdbtools
 };
 

@@ -1,4 +1,5 @@
-// somnar-corpus DIR [BOOKS] [ARTICLES] [--plain]: writes a benchmark corpus of generated books.
+// somnar-corpus DIR [BOOKS] [ARTICLES] [--shared PERCENT] [--plain]: writes a benchmark corpus of
+// generated books; PERCENT of each book's headwords are in every book (100 by default).
 
 #include "corpus.h"
 
@@ -14,6 +15,8 @@ int main(int argc, char **argv)
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QStringLiteral("--plain"))
             options.plainCopies = true;
+        else if (arg == QStringLiteral("--shared") && i + 1 < argc)
+            options.sharedPercent = QString::fromLocal8Bit(argv[++i]).toInt();
         else
             positional << arg;
     }
@@ -22,8 +25,9 @@ int main(int argc, char **argv)
         options.books = positional[1].toInt();
     if (positional.size() > 2)
         options.articles = positional[2].toInt();
-    if (dir.isEmpty() || options.books <= 0 || options.articles < 0) {
-        std::fprintf(stderr, "Usage: somnar-corpus DIR [BOOKS=20] [ARTICLES=10000] [--plain]\n");
+    if (dir.isEmpty() || options.books <= 0 || options.articles < 0 || options.sharedPercent < 0
+        || options.sharedPercent > 100) {
+        std::fprintf(stderr, "Usage: somnar-corpus DIR [BOOKS=20] [ARTICLES=10000] [--shared PERCENT] [--plain]\n");
         return 2;
     }
     try {

@@ -1,12 +1,11 @@
 // Start-up figures of the main window, measured on a whole process:
-//   bench_startup corpus DIR [BOOKS ARTICLES]  writes a corpus of generated books (default 20 x 10000)
 //   bench_startup startup DIR [columns]         process start to the window shown with its list filled
 //   bench_startup loadlist DIR [RUNS]           the index rebuild with every book on (median of runs)
-// Each run prints its figures and the peak memory of the process.
+// Each run prints its figures and the peak memory of the process. DIR holds the books: the
+// shipped ones (build/bin/Books) or a corpus written by somnar-corpus.
 
 #include "app/settingsstore.h"
 #include "dictionary/bookcatalogue.h"
-#include "dictionary/bookfile/bookwriter.h"
 #include "dictionary/mainwindow.h"
 #include "dictionary/wordindex.h"
 
@@ -15,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -48,46 +46,6 @@ double millisecondsSinceProcessStart()
     const double startTicks = fields.value(19).toDouble();  // field 22 of the whole line
     const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
     return (upSeconds - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
-}
-
-QString randomWord(QRandomGenerator &random)
-{
-    const int length = 3 + int(random.bounded(10));
-    QString word;
-    for (int i = 0; i < length; ++i)
-        word += QChar(0x0430 + int(random.bounded(32)));
-    word[0] = word[0].toUpper();
-    return word;
-}
-
-int makeCorpus(const QString &folder, int books, int articles)
-{
-    QDir().mkpath(folder);
-    QRandomGenerator random(20261210);
-    // A shared vocabulary, so that books overlap as real dream books do.
-    std::vector<QString> vocabulary;
-    for (int i = 0; i < books * articles * 3 / 5; ++i)
-        vocabulary.push_back(randomWord(random));
-    for (int b = 0; b < books; ++b) {
-        std::vector<BookArticle> entries;
-        QSet<QString> seen;
-        while (int(entries.size()) < articles) {
-            const QString &word = vocabulary[random.bounded(quint32(vocabulary.size()))];
-            if (seen.contains(word.toLower()))
-                continue;
-            seen.insert(word.toLower());
-            QByteArray text(120 + int(random.bounded(300)), 'a');
-            for (char &c : text)
-                c = char('a' + random.bounded(26));
-            entries.push_back({word, text, std::nullopt});
-        }
-        const QString name = QStringLiteral("%1/book%2.book").arg(folder).arg(b, 2, 10, QLatin1Char('0'));
-        writeBook(name, {std::nullopt, QStringLiteral("Сонник %1").arg(b + 1), QStringLiteral("Сонник %1").arg(b + 1),
-                         QStringLiteral("8388608")},
-                  entries);
-    }
-    std::printf("corpus: %d books x %d articles in %s\n", books, articles, qPrintable(folder));
-    return 0;
 }
 
 int startup(const QString &folder, bool columns, int argc, char **argv)
@@ -156,13 +114,11 @@ int loadList(const QString &folder, int runs, int argc, char **argv)
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s corpus|startup|loadlist DIR [...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s startup|loadlist DIR [...]\n", argv[0]);
         return 2;
     }
     const QString mode = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
-    if (mode == QStringLiteral("corpus"))
-        return makeCorpus(folder, argc > 3 ? atoi(argv[3]) : 20, argc > 4 ? atoi(argv[4]) : 10000);
     if (mode == QStringLiteral("startup"))
         return startup(folder, argc > 3 && QByteArray(argv[3]) == "columns", argc, argv);
     if (mode == QStringLiteral("loadlist"))
