@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -34,6 +36,55 @@ QByteArray randomBytes(std::mt19937 &rng, qsizetype size, int alphabet)
     for (auto &b : bytes)
         b = char(pick(rng));
     return bytes;
+}
+
+// The decoding rules word for word, with whole strings as dictionary entries: slow and plain.
+QByteArray referenceUnpack(const QByteArray &stored)
+{
+    const QByteArray bytes = QByteArray(1, '\0') + stored;
+    std::vector<int> codes;
+    for (qsizetype k = 0; k < bytes.size() * 8 / 9; ++k) {
+        int code = 0;
+        for (int bit = 0; bit < 9; ++bit) {
+            const qsizetype at = k * 9 + bit;
+            code |= ((uint8_t(bytes[at / 8]) >> (at % 8)) & 1) << bit;
+        }
+        codes.push_back(code);
+    }
+    if (codes.size() < 2 || codes[0] != 256)
+        return {};
+    std::vector<QByteArray> entry(512);
+    for (int b = 0; b < 256; ++b)
+        entry[size_t(b)] = QByteArray(1, char(b));
+    int next = 258;
+    QByteArray out = entry[size_t(codes[1])];
+    int prev = codes[1];
+    for (size_t k = 2; k < codes.size(); ++k) {
+        const int c = codes[k];
+        if (c == 256) {
+            std::fill(entry.begin() + 256, entry.end(), QByteArray());
+            next = 258;
+            prev = 256;
+            continue;
+        }
+        if (c == 257)
+            break;
+        QByteArray added;
+        if (!entry[size_t(c)].isEmpty()) {
+            out += entry[size_t(c)];
+            added = entry[size_t(prev)] + entry[size_t(c)].left(1);
+        } else {
+            added = entry[size_t(prev)] + entry[size_t(prev)].left(1);
+            out += added;
+        }
+        if (next == 512) {
+            std::fill(entry.begin() + 256, entry.end(), QByteArray());
+            next = 258;
+        }
+        entry[size_t(next++)] = added;
+        prev = c;
+    }
+    return out;
 }
 
 }
@@ -91,6 +142,17 @@ TEST(Unpack, TruncatedAndGarbageStreamsAreSafe)
         QByteArray noise = randomBytes(rng, 1 + i * 13, 256);
         noise[0] = char(noise[0] & 0x00);  // low bits of a first code, so some streams start right
         (void)UnpackBytes(noise);
+    }
+}
+
+TEST(Unpack, AgreesWithTheRulesOnDamagedStreams)
+{
+    std::mt19937 rng(11);
+    for (int i = 0; i < 150; ++i) {
+        QByteArray stored = Pack(randomBytes(rng, 200 + i * 97, i % 2 ? 3 : 256));
+        for (int hits = 0; hits < 1 + i % 4; ++hits)
+            stored[qsizetype(rng() % stored.size())] = char(rng());
+        ASSERT_EQ(UnpackBytes(stored), referenceUnpack(stored)) << "case " << i;
     }
 }
 
