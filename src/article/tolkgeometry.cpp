@@ -10,7 +10,7 @@ QRect TolkGeometry(const SavedTolkGeometry &saved, int mainWindowTopTwips, const
     const int left = saved.left.value_or(kTolkDefaultLeft);
     const int height = std::max(saved.height.value_or(kTolkDesignHeight), kTolkMinimumSide);
     const int width = std::max(saved.width.value_or(kTolkDesignWidth), kTolkMinimumSide);
-    QRect rect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
+    QRect rect = ToPixels(QRect(left, top, width, height));
     if (top < 1)
         rect.moveTop(screen.top() + (screen.height() - rect.height()) / 2);
     if (left < 1)

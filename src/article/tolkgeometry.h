@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/twips.h"
+
 #include <QRect>
 #include <QString>
 
@@ -7,7 +9,6 @@
 
 namespace somnar {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kTolkDesignWidth = 6330;   // twips
 inline constexpr int kTolkDesignHeight = 3900;  // twips
 inline constexpr int kTolkMinimumSide = 4000;   // twips

@@ -1,6 +1,7 @@
 #include "controls/process.h"
 
 #include "controls/artwork.h"
+#include "controls/twips.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -8,7 +9,6 @@
 namespace somnar {
 
 namespace {
-constexpr qreal kTwipsPerPixel = 15.0;
 // The strip as the main window places it, in twips.
 constexpr int kStripWidth = 2295;
 constexpr int kStripHeight = 210;
@@ -20,7 +20,7 @@ Process::Process(QWidget *parent)
 {
     m_timer.setInterval(kTickMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &Process::Timer1_Timer);
-    resize(qRound(kStripWidth / kTwipsPerPixel), qRound(kStripHeight / kTwipsPerPixel));
+    resize(kStripWidth / kTwipsPerPixel, kStripHeight / kTwipsPerPixel);
     ProgressReset();
 }
 

@@ -2,12 +2,6 @@
 
 namespace somnar {
 
-QRect ToPixels(const QRect &twips)
-{
-    return QRect(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
-                 twips.height() / kTwipsPerPixel);
-}
-
 using namespace layout;
 
 FormLayout Form_Resize(int W, int H, bool literatureOpen)

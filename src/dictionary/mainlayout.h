@@ -1,14 +1,13 @@
 #pragma once
 
+#include "controls/twips.h"
+
 #include <QRect>
 
 namespace somnar {
 
 // The main window's layout in twips: what the window, the dictionary pane and the literature
-// pane compute on every resize. All sizes are in twips; Twips() turns them into pixels.
-inline constexpr int kTwipsPerPixel = 15;
-constexpr int Twips(int pixels) { return pixels * kTwipsPerPixel; }
-QRect ToPixels(const QRect &twips);
+// pane compute on every resize. All sizes are in twips (controls/twips.h converts them).
 
 namespace layout {
 inline constexpr int kToolbar1Top = 540;
