@@ -6,6 +6,7 @@ function(somnar_add_test name)
     cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
     add_executable(${name} ${ARG_UNPARSED_ARGUMENTS} ${CMAKE_SOURCE_DIR}/tests/support/testmain.cpp)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
         SOMNAR_TEST_HOME="${CMAKE_BINARY_DIR}/tests/home/${name}"
         SOMNAR_TEST_BIN_DIR="${SOMNAR_OUTPUT_DIR}"

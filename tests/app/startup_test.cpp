@@ -6,7 +6,7 @@
 
 #include "app/autostart.h"
 
-#include <QApplication>
+#include "support/qtapplication.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QCheckBox>
@@ -22,14 +22,7 @@ namespace {
 
 class StartupTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "startup_tests";
-        static char *argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { test::EnsureApplication(); }
 };
 
 }

@@ -3,6 +3,7 @@
 #include "article/articleassembly.h"
 #include "article/codepage.h"
 #include "article/packedtext.h"
+#include "support/qtapplication.h"
 
 #include <QApplication>
 #include <QMap>
@@ -16,15 +17,6 @@ inline void PrintTo(const QString &text, std::ostream *os)
 }
 
 namespace somnar::test {
-
-inline void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "article_tests";
-    static char *argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
 
 inline QByteArray Packed(const QString &text)
 {

@@ -1,7 +1,7 @@
 #include "controls/process.h"
 #include "controls/progressmotion.h"
 
-#include <QApplication>
+#include "support/qtapplication.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +22,7 @@ TEST(ProgressMotion, WipesAfterPassingTheEnd)
 
 TEST(Process, StopAndPlayContinueWhereItStood)
 {
-    int argc = 1;
-    char name[] = "controls_tests";
-    char *argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    test::EnsureApplication();
     Process process;
     process.ProgressPlay();
     EXPECT_TRUE(process.isPlaying());

@@ -5,7 +5,7 @@
 #include "app/settingsstore.h"
 #include "dictionary/bookfile/bookwriter.h"
 
-#include <QApplication>
+#include "support/qtapplication.h"
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -51,22 +51,7 @@ private:
 // One QApplication for the whole test program, offscreen.
 class ApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "somnar_tests";
-        static char *argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            m_app = new QApplication(argc, argv);
-    }
-    void TearDown() override
-    {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication *m_app = nullptr;
+    void SetUp() override { test::EnsureApplication(); }
 };
 
 inline const bool kApplicationRegistered =
