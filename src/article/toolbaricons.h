@@ -4,7 +4,7 @@
 
 namespace somnar {
 
-// The interpretation window's toolbar images, drawn so that they look the same on every desktop.
+// The interpretation window's toolbar images, from the program's own artwork.
 enum class ToolbarImage { Back, Home, Print, Copy, Find };
 
 QIcon ToolbarIcon(ToolbarImage image);
