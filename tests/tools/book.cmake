@@ -1,4 +1,4 @@
-# somnar-book: build and dump round trip, JSON, bad sources, damaged books, the shipped books.
+# somnar-book: build and dump round trip, JSON, bad sources, damaged books, the set check, the shipped books.
 somnar_add_test(book_tool_tests ${CMAKE_CURRENT_LIST_DIR}/book_tool_test.cpp LIBS somnar_bookfile Qt6::Core)
 add_dependencies(book_tool_tests somnar-book)
 if(TARGET books)

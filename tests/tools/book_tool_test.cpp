@@ -167,6 +167,66 @@ TEST_F(BookTool, DamagedBooksGetAMessage)
     }
 }
 
+// Two books that pass the set check: short dash parts ("к удаче") may repeat, an abbreviation
+// does not end a sentence, links and listed words are found without regard to case.
+const char kSetDay[] = "ToolName: День\nTolkName: Дневной сонник\n"
+                       "== Кот\nКот на крыше – к удаче.\nСерый кот, т. е. обычный, – к тихому вечеру.\n-> дом\n"
+                       "== Дом\nДом – к удаче.\n";
+const char kSetNight[] = "ToolName: Ночь\nTolkName: Ночной сонник\n"
+                         "== Кот\nЧёрный кот – к удаче.\n-> Лес\n"
+                         "== Лес\nТёмный лес – к дороге.\nРыжий кот, т. е. тоже обычный.\n";
+const char kSetWords[] = "# theme<TAB>Headword<TAB>common\nживотные\tкот\t1\nдом\tДом\t0\n";
+
+TEST_F(BookTool, SetCheckPassesAGoodSet)
+{
+    const QStringList args = {QStringLiteral("check-set"), QStringLiteral("--words"), write(QStringLiteral("words.tsv"), kSetWords),
+                              write(QStringLiteral("day.txt"), kSetDay), write(QStringLiteral("night.txt"), kSetNight)};
+    const ToolRun check = run(args);
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
+    EXPECT_TRUE(check.out.contains(QStringLiteral("Articles: 4, distinct headwords: 3"))) << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains(QStringLiteral("Word list: 2 words, 1 common; headwords not listed: 1"))) << check.out.toStdString();
+    EXPECT_TRUE(check.out.endsWith(QStringLiteral("Result: OK\n")));
+}
+
+struct BadSet {
+    const char *name;
+    const char *night;      // replaces the second book
+    const char *words;      // replaces the word list
+    const char *where;      // "night.txt:LINE" or "words.tsv:LINE"
+    const char *message;
+};
+
+TEST_F(BookTool, SetCheckFailsOnLinksRepeatsAndMissingWords)
+{
+    const char *head = "ToolName: Ночь\nTolkName: Ночной сонник\n";
+    const BadSet cases[] = {
+        {"dangling link", "== Лес\nТёмный лес.\n-> Кот; Река\n", "", "night.txt:5", "\"Река\" names a word no book has"},
+        {"sentence repeated, other case, ё and punctuation", "== Лес\nТёмный лес. Серый кот,  т.е. обычный – к тихому вечеру!\n", "",
+         "night.txt:4", "day.txt:5"},
+        {"long dash part repeated", "== Лес\nВ лесу – к тихому вечеру.\n", "", "night.txt:4", "\"к тихому вечеру\""},
+        {"short full sentence repeated", "== Лес\nЛес шумит.\n== Луг\nЛуг. Лес шумит!\n", "", "night.txt:6", "\"лес шумит\""},
+        {"listed word in no book", "== Лес\nЛес.\n", "x\tРека\t0\n", "words.tsv:1", "\"Река\" is in no book"},
+        {"common word in one book", "== Лес\nЛес.\n", "x\tДом\t1\n", "words.tsv:1", "only one book"},
+        {"word listed twice", "== Лес\nЛес.\n", "x\tДом\t0\ny\tдом\t0\n", "words.tsv:2", "listed twice"},
+    };
+    const QString day = write(QStringLiteral("day.txt"), kSetDay);
+    for (const BadSet &c : cases) {
+        const QString night = write(QStringLiteral("night.txt"), QByteArray(head) + c.night);
+        const QString words = write(QStringLiteral("words.tsv"), c.words);
+        const ToolRun check = run({QStringLiteral("check-set"), QStringLiteral("--words"), words, day, night});
+        EXPECT_FALSE(check.crashed) << c.name;
+        EXPECT_EQ(check.exitCode, 1) << c.name;
+        EXPECT_TRUE(check.out.contains(dir.filePath(QString::fromUtf8(c.where)) + QStringLiteral(": "))) << c.name << ": " << check.out.toStdString();
+        EXPECT_TRUE(check.out.contains(QString::fromUtf8(c.message))) << c.name << ": " << check.out.toStdString();
+    }
+    const ToolRun broken = run({QStringLiteral("check-set"), day, write(QStringLiteral("broken.txt"), "ToolName: A\n== Кот\nтекст\n")});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("broken.txt: the header has no TolkName"))) << broken.err.toStdString();
+    const ToolRun badList = run({QStringLiteral("check-set"), QStringLiteral("--words"), write(QStringLiteral("bad.tsv"), "Дом\t1\n"), day});
+    EXPECT_EQ(badList.exitCode, 1);
+    EXPECT_TRUE(badList.err.contains(QStringLiteral("bad.tsv:1: expected"))) << badList.err.toStdString();
+}
+
 TEST_F(BookTool, ShippedBooksAreBuiltAndPassTheCheck)
 {
     const QDir sources(QStringLiteral(SOMNAR_BOOK_SOURCES));

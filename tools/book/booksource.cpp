@@ -17,16 +17,11 @@ namespace {
 constexpr qsizetype kMaxHeadword = 255;
 constexpr long long kMaxColor = 0xFFFFFF;
 
-struct Line {
-    int number = 0;
-    QString text;
-};
-
 bool isBlank(const QString &s) { return s.trimmed().isEmpty(); }
 
-std::vector<Line> splitLines(const QByteArray &utf8)
+std::vector<SourceLine> splitLines(const QByteArray &utf8)
 {
-    std::vector<Line> lines;
+    std::vector<SourceLine> lines;
     const QList<QByteArray> raw = utf8.split('\n');
     for (qsizetype i = 0; i < raw.size(); ++i) {
         QByteArray bytes = raw[i];
@@ -63,7 +58,7 @@ struct Header {
     std::map<QString, std::pair<int, QString>> values;   // key -> line, value
 };
 
-void readHeaderLine(Header &header, const Line &line)
+void readHeaderLine(Header &header, const SourceLine &line)
 {
     const qsizetype colon = line.text.indexOf(QLatin1Char(':'));
     if (colon <= 0)
@@ -107,43 +102,47 @@ BookConfig configOf(const Header &header, const QString &baseDir)
     return config;
 }
 
-struct Article {
-    Line headword;
-    std::vector<Line> body;
-};
-
-BookArticle buildArticle(Article &article)
+// Splits the lines after a headword into text and cross-references.
+WrittenArticle writtenArticle(SourceLine headword, std::vector<SourceLine> body)
 {
-    std::vector<Line> &body = article.body;
     const auto dropBlankEnds = [&body] {
         while (!body.empty() && isBlank(body.back().text))
             body.pop_back();
-        const auto first = std::find_if(body.begin(), body.end(), [](const Line &l) { return !isBlank(l.text); });
+        const auto first = std::find_if(body.begin(), body.end(), [](const SourceLine &l) { return !isBlank(l.text); });
         body.erase(body.begin(), first);
     };
     dropBlankEnds();
-    BookArticle result;
-    result.list = article.headword.text;
+    WrittenArticle article;
+    article.headword = std::move(headword);
     if (!body.empty() && body.back().text.startsWith(QStringLiteral("->"))) {
-        const Line links = body.back();
+        article.links = body.back();
         body.pop_back();
-        QStringList words;
-        for (const QString &word : links.text.mid(2).split(QLatin1Char(';'))) {
+        for (const QString &word : article.links->text.mid(2).split(QLatin1Char(';'))) {
             if (isBlank(word))
-                throw SourceError(links.number, QStringLiteral("empty cross-reference word"));
-            words << word.trimmed();
+                throw SourceError(article.links->number, QStringLiteral("empty cross-reference word"));
+            article.linkWords << word.trimmed();
         }
-        const QString stored = words.join(QStringLiteral("; ")) + QLatin1Char('.');
-        result.links = Pack(codePageBytes(stored, links.number, QStringLiteral("cross-references")));
         dropBlankEnds();
     }
     if (body.empty())
-        throw SourceError(article.headword.number, QStringLiteral("article \"%1\" has no text").arg(result.list));
+        throw SourceError(article.headword.number, QStringLiteral("article \"%1\" has no text").arg(article.headword.text));
+    article.text = std::move(body);
+    return article;
+}
+
+BookArticle packedArticle(const WrittenArticle &article)
+{
+    BookArticle result;
+    result.list = article.headword.text;
+    if (article.links) {
+        const QString stored = article.linkWords.join(QStringLiteral("; ")) + QLatin1Char('.');
+        result.links = Pack(codePageBytes(stored, article.links->number, QStringLiteral("cross-references")));
+    }
     QByteArray text;
-    for (size_t i = 0; i < body.size(); ++i) {
+    for (size_t i = 0; i < article.text.size(); ++i) {
         if (i > 0)
             text.append("\r\n");
-        text.append(codePageBytes(body[i].text, body[i].number, QStringLiteral("text")));
+        text.append(codePageBytes(article.text[i].text, article.text[i].number, QStringLiteral("text")));
     }
     result.text = Pack(text);
     return result;
@@ -154,8 +153,8 @@ BookArticle buildArticle(Article &article)
 BookSource parseBookSource(const QByteArray &utf8, const QString &baseDir)
 {
     Header header;
-    std::vector<Article> articles;
-    for (Line &line : splitLines(utf8)) {
+    std::vector<std::pair<SourceLine, std::vector<SourceLine>>> pieces;   // headword, the lines after it
+    for (SourceLine &line : splitLines(utf8)) {
         if (line.text.startsWith(QLatin1Char('#')))
             continue;
         if (line.text == QStringLiteral("==") || line.text.startsWith(QStringLiteral("== "))) {
@@ -165,9 +164,9 @@ BookSource parseBookSource(const QByteArray &utf8, const QString &baseDir)
             if (word.size() > kMaxHeadword)
                 throw SourceError(line.number, QStringLiteral("headword longer than 255 characters"));
             codePageBytes(word, line.number, QStringLiteral("headword"));
-            articles.push_back({{line.number, word}, {}});
-        } else if (!articles.empty()) {
-            articles.back().body.push_back(std::move(line));
+            pieces.push_back({{line.number, word}, {}});
+        } else if (!pieces.empty()) {
+            pieces.back().second.push_back(std::move(line));
         } else if (!isBlank(line.text)) {
             readHeaderLine(header, line);
         }
@@ -175,25 +174,28 @@ BookSource parseBookSource(const QByteArray &utf8, const QString &baseDir)
 
     BookSource source;
     source.config = configOf(header, baseDir);
-    if (articles.empty())
+    if (pieces.empty())
         throw SourceError(0, QStringLiteral("the source holds no article (\"== word\")"));
+    const std::vector<WrittenArticle> &articles = source.written;
+    for (auto &[headword, body] : pieces)
+        source.written.push_back(writtenArticle(std::move(headword), std::move(body)));
 
     std::vector<std::pair<WordKey, size_t>> order;
     for (size_t i = 0; i < articles.size(); ++i)
         order.emplace_back(wordKey(articles[i].headword.text), i);
     std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t k = 1; k < order.size(); ++k) {
-        const Article &previous = articles[order[k - 1].second];
-        const Article &current = articles[order[k].second];
+        const WrittenArticle &previous = articles[order[k - 1].second];
+        const WrittenArticle &current = articles[order[k].second];
         if (sameWord(previous.headword.text, current.headword.text)) {
-            const Article &later = previous.headword.number > current.headword.number ? previous : current;
-            const Article &earlier = &later == &previous ? current : previous;
+            const WrittenArticle &later = previous.headword.number > current.headword.number ? previous : current;
+            const WrittenArticle &earlier = &later == &previous ? current : previous;
             throw SourceError(later.headword.number, QStringLiteral("duplicate headword \"%1\" (first at line %2)")
                                                          .arg(later.headword.text).arg(earlier.headword.number));
         }
     }
     for (const auto &[key, i] : order)
-        source.articles.push_back(buildArticle(articles[i]));
+        source.articles.push_back(packedArticle(articles[i]));
     return source;
 }
 

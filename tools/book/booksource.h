@@ -3,16 +3,33 @@
 #include "dictionary/bookfile/bookdatabase.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 namespace somnar {
 
+// One text line of a source with its 1-based line number.
+struct SourceLine {
+    int number = 0;
+    QString text;
+};
+
+// An article as its source writes it, before packing: checks over several books read these.
+struct WrittenArticle {
+    SourceLine headword;
+    std::vector<SourceLine> text;   // blank lines at either end dropped
+    std::optional<SourceLine> links;
+    QStringList linkWords;
+};
+
 // A readable book source (UTF-8 text) turned into the records of a book file.
 struct BookSource {
     BookConfig config;
-    std::vector<BookArticle> articles;   // Text and Links packed, in word order
+    std::vector<BookArticle> articles;     // Text and Links packed, in word order
+    std::vector<WrittenArticle> written;   // the same articles unpacked, in source order
 };
 
 // A fault in a source; line is 1-based, 0 when the fault belongs to the whole file.

@@ -1,9 +1,10 @@
 // somnar-book: the book maker. Builds a book file from a readable source, prints a book back
-// as source or JSON, and checks a book file.
+// as source or JSON, checks a book file, and checks the sources of a whole set of books together.
 
 #include "bookcheck.h"
 #include "booksource.h"
 #include "bookprinter.h"
+#include "setcheck.h"
 #include "dictionary/bookfile/bookwriter.h"
 
 #include <QDir>
@@ -32,9 +33,19 @@ int usage()
              "  somnar-book build SOURCE.txt OUT.book   build a book from its readable source\n"
              "  somnar-book dump [--json] BOOK [--save-icon DIR]\n"
              "                                          print a book as source (or as JSON)\n"
-             "  somnar-book check BOOK                  check a book file\n";
+             "  somnar-book check BOOK                  check a book file\n"
+             "  somnar-book check-set [--words LIST.tsv] SOURCE.txt...\n"
+             "                                          check the sources of a set of books together\n";
     err().flush();
     return kUsage;
+}
+
+void reportSourceError(const QString &path, const SourceError &e)
+{
+    err() << path;
+    if (e.line() > 0)
+        err() << ':' << e.line();
+    err() << ": " << QString::fromStdString(e.what()) << '\n';
 }
 
 int build(const QString &sourcePath, const QString &outPath)
@@ -43,16 +54,41 @@ int build(const QString &sourcePath, const QString &outPath)
         const BookSource source = readBookSource(sourcePath);
         writeBook(outPath, source.config, source.articles);
     } catch (const SourceError &e) {
-        err() << sourcePath;
-        if (e.line() > 0)
-            err() << ':' << e.line();
-        err() << ": " << QString::fromStdString(e.what()) << '\n';
+        reportSourceError(sourcePath, e);
         return kFailure;
     } catch (const BookError &e) {
         err() << QString::fromStdString(e.what()) << '\n';
         return kFailure;
     }
     return 0;
+}
+
+int checkSet(QStringList args)
+{
+    QString wordListPath;
+    if (args.size() >= 2 && args[0] == QStringLiteral("--words")) {
+        wordListPath = args[1];
+        args.remove(0, 2);
+    }
+    if (args.isEmpty())
+        return usage();
+    std::vector<NamedSource> books;
+    std::vector<ListedWord> words;
+    QString reading;
+    try {
+        for (const QString &path : args) {
+            reading = path;
+            books.push_back({path, readBookSource(path)});
+        }
+        reading = wordListPath;
+        if (!wordListPath.isEmpty())
+            words = readWordList(wordListPath);
+    } catch (const SourceError &e) {
+        reportSourceError(reading, e);
+        return kFailure;
+    }
+    QTextStream out(stdout);
+    return checkBookSet(books, wordListPath, words, out) == 0 ? 0 : kFailure;
 }
 
 int dump(const QStringList &args)
@@ -111,6 +147,8 @@ int main(int argc, char **argv)
     const QString command = args.takeFirst();
     if (command == QStringLiteral("build") && args.size() == 2)
         return build(args[0], args[1]);
+    if (command == QStringLiteral("check-set"))
+        return checkSet(args);
     if (command == QStringLiteral("dump"))
         return dump(args);
     if (command == QStringLiteral("check") && args.size() == 1) {
