@@ -1,5 +1,5 @@
 #!/bin/sh
-# Draws the three book icons: each is painted on a 128x128 canvas and
+# Draws the book icons: each is painted on a 128x128 canvas and
 # scaled down to 32x32, which gives smooth edges at toolbar size.
 set -e
 out=$(cd "$(dirname "$0")/.." && pwd)
@@ -48,3 +48,29 @@ convert "$tmp/crescent.png" "$tmp/rimcut.png" -compose Over -composite \
   -draw "polygon 98,24 103,38 118,39 106,48 110,62 98,54 86,62 90,48 78,39 93,38" \
   "$tmp/moon.png"
 shrink "$tmp/moon.png" "$out/lunny.png"
+
+# Family book: a small house with a warm window and a heart above the door.
+convert -size 128x128 xc:none \
+  -fill '#f3e2c0' -stroke '#5a3a1a' -strokewidth 5 \
+  -draw "rectangle 24,58 104,118" \
+  -fill '#c0482c' -stroke '#6e1e10' -strokewidth 5 \
+  -draw "polygon 10,62 64,14 118,62" \
+  -fill '#8a5a2c' -stroke '#5a3a1a' -strokewidth 4 \
+  -draw "roundrectangle 54,84 76,118 4,4" \
+  -fill '#ffd34d' -stroke '#5a3a1a' -strokewidth 4 \
+  -draw "rectangle 32,70 48,86" -draw "rectangle 82,70 98,86" \
+  -fill '#d83a4a' -stroke '#7a1020' -strokewidth 3 \
+  -draw "path 'M 64,78 C 50,68 52,56 60,58 C 62,58 64,60 64,62 C 64,60 66,58 68,58 C 76,56 78,68 64,78 Z'" \
+  "$tmp/house.png"
+shrink "$tmp/house.png" "$out/semeyny.png"
+
+# Book of symbols and colours: a colour wheel of four sectors around a white star.
+convert -size 128x128 xc:none -stroke '#1f2a4a' -strokewidth 4 \
+  -fill '#d8342c' -draw "path 'M 64,64 L 64,8 A 56,56 0 0,1 120,64 Z'" \
+  -fill '#f2c230' -draw "path 'M 64,64 L 120,64 A 56,56 0 0,1 64,120 Z'" \
+  -fill '#3a9a48' -draw "path 'M 64,64 L 64,120 A 56,56 0 0,1 8,64 Z'" \
+  -fill '#2f62c8' -draw "path 'M 64,64 L 8,64 A 56,56 0 0,1 64,8 Z'" \
+  -fill '#ffffff' -stroke '#1f2a4a' -strokewidth 4 \
+  -draw "polygon 64,38 71,56 90,57 75,69 80,88 64,77 48,88 53,69 38,57 57,56" \
+  "$tmp/wheel.png"
+shrink "$tmp/wheel.png" "$out/simvoly.png"
