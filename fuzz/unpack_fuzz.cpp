@@ -1,5 +1,5 @@
 // libFuzzer target: UnpackBytes must survive any stored field.
-#include "article/packedtext.h"
+#include "text/packedtext.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Unpack throughput on a few hundred KB of Russian dream-book text packed by Pack.
-#include "article/codepage.h"
-#include "article/packedtext.h"
+#include "text/codepage.h"
+#include "text/packedtext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "article/rtfwriter.h"
 
-#include "article/codepage.h"
+#include "text/codepage.h"
 
 #include <QFontInfo>
 #include <QTextBlock>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "article/articleassembly.h"
-#include "article/codepage.h"
-#include "article/packedtext.h"
+#include "text/codepage.h"
+#include "text/packedtext.h"
 #include "support/qtapplication.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "article/codepage.h"
-#include "article/packedtext.h"
+#include "text/codepage.h"
+#include "text/packedtext.h"
 #include "dictionary/bookfile/bookdatabase.h"
 #include "dictionary/bookfile/wordorder.h"
 

@@ -1,6 +1,6 @@
 #include "bookcheck.h"
 
-#include "article/packedtext.h"
+#include "text/packedtext.h"
 #include "dictionary/bookfile/bookdatabase.h"
 #include "dictionary/bookfile/wordorder.h"
 

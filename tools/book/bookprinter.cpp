@@ -1,6 +1,6 @@
 #include "bookprinter.h"
 
-#include "article/packedtext.h"
+#include "text/packedtext.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "dictionary/bookfile/bookwriter.h"
 
-#include "article/codepage.h"
+#include "text/codepage.h"
 #include "dictionary/bookfile/jetwriter.h"
 
 #include <QSaveFile>

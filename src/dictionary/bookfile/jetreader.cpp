@@ -1,6 +1,6 @@
 #include "dictionary/bookfile/jetreader.h"
 
-#include "article/codepage.h"
+#include "text/codepage.h"
 #include "dictionary/bookfile/jetformat.h"
 #include "dictionary/bookfile/jettext.h"
 

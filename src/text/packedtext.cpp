@@ -1,6 +1,6 @@
-#include "article/packedtext.h"
+#include "text/packedtext.h"
 
-#include "article/codepage.h"
+#include "text/codepage.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
-#include "article/codepage.h"
-#include "article/packedtext.h"
+#include "text/codepage.h"
+#include "text/packedtext.h"
 
 #include <gtest/gtest.h>
 
