@@ -21,6 +21,11 @@ QString DataFolder()
     return ProgramFolder() + QStringLiteral("/Books");
 }
 
+QString TownListFile()
+{
+    return ProgramFolder() + QStringLiteral("/City.csv");
+}
+
 bool HasTraySwitch(const QStringList &arguments)
 {
     return arguments.join(QLatin1Char(' ')).toUpper().contains(QStringLiteral("/TRAY"));

@@ -16,6 +16,8 @@ QString VersionText();
 // The folder of the running executable, and the book folder beside it.
 QString ProgramFolder();
 QString DataFolder();
+// The town list of the options window.
+QString TownListFile();
 
 // True when "/tray" appears anywhere on the command line, in any letter case.
 bool HasTraySwitch(const QStringList &arguments);
