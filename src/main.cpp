@@ -5,6 +5,7 @@
 #include "app/splashwindow.h"
 #include "controls/artwork.h"
 #include "dictionary/mainwindow.h"
+#include "location/showoptions.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     QObject::connect(&form, &Form1::exitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, &Form1::FromTray);
     new TolkConnector(form, SettingsStore::instance());  // owned by the form
+    QObject::connect(&form, &Form1::optionsRequested, &form,
+                     [&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, true); });
 
     if (HasTraySwitch(QApplication::arguments())) {
         form.setStarting(nullptr);

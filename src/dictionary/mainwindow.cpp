@@ -33,7 +33,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include <cmath>
 
 namespace somnar {
 
@@ -47,11 +46,6 @@ QFont arialFont(qreal points)
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
     return font;
-}
-
-double geoValue(int degrees, int minutes, int sign)
-{
-    return std::round((degrees + minutes / 60.0) * sign * 10000.0) / 10000.0;
 }
 }
 
@@ -232,12 +226,6 @@ QLabel *Form1::Label7() const
     return m_statusBar1->Label7();
 }
 
-void Form1::setObserverLocation(double latitude, double longitude)
-{
-    m_latitude = latitude;
-    m_longitude = longitude;
-}
-
 void Form1::setStarting(QWidget *splash)
 {
     m_starting = true;
@@ -255,9 +243,7 @@ bool Form1::Form_Load()
         setMinimumSize(260, 360);
     applyGeometry();
     setWindowTitle(kMainCaption + QLatin1Char(' ') + VersionText());
-    readLocation();
-    m_closeToTray = m_settings.getBool(kMainSection, QStringLiteral("ToTray"), false);
-    m_menuTransp = m_settings.getInt(kMainSection, QStringLiteral("MenuTransp"), 205);
+    m_options = ReadProgramOptions(m_settings);
     const int listMode = m_settings.getInt(kMainSection, QStringLiteral("ListMode"), 1) == 1 ? 1 : 2;
     m_listMode[listMode - 1]->setChecked(true);
     Toolbar4_ButtonClick(listMode);
@@ -277,15 +263,6 @@ void Form1::applyGeometry()
     const TwipsGeometry g = LoadWindowGeometry(m_settings, Twips(screenSize.width()), Twips(screenSize.height()));
     resize(int(g.width) / kTwipsPerPixel, int(g.height) / kTwipsPerPixel);
     move(int(g.left) / kTwipsPerPixel, int(g.top) / kTwipsPerPixel);
-}
-
-void Form1::readLocation()
-{
-    const auto value = [this](const char *name, int defaultValue) {
-        return m_settings.getInt(kLocationSection, QString::fromLatin1(name), defaultValue);
-    };
-    setObserverLocation(geoValue(value("SGraduses", 55), value("SMinutes", 45), value("SM", 1)),
-                        geoValue(value("DGraduses", 37), value("DMinutes", 35), value("DM", 1)));
 }
 
 bool Form1::LoadBooks()
@@ -527,7 +504,7 @@ void Form1::ExitApp(bool fast)
     if (!fast)
         SaveExitState(exitState(), m_settings);
     QFile::remove(ProgramFolder() + QStringLiteral("/article.doc"));
-    m_closeToTray = false;
+    m_options.closeToTray = false;
     m_timer1.stop();
     m_timer2.stop();
     close();
@@ -541,7 +518,7 @@ void Form1::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (m_closeToTray) {
+    if (m_options.closeToTray) {
         event->ignore();
         ToTray();
         return;

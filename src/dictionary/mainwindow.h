@@ -4,6 +4,7 @@
 #include "dictionary/exitsettings.h"
 #include "dictionary/lookupkeys.h"
 #include "dictionary/wordindex.h"
+#include "location/programoptions.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -49,14 +50,15 @@ public:
 
     // While set, the window arms the splash timer each time it becomes active.
     void setStarting(QWidget *splash);
-    bool closeToTray() const { return m_closeToTray; }
-    void setCloseToTray(bool on) { m_closeToTray = on; }
-    int menuTransp() const { return m_menuTransp; }
+    // The options in memory: the options window changes them, the calendar and the tray read them.
+    ProgramOptions &options() { return m_options; }
+    bool closeToTray() const { return m_options.closeToTray; }
+    void setCloseToTray(bool on) { m_options.closeToTray = on; }
+    int menuTransp() const { return m_options.menuTransp; }
     bool literatureMode() const { return m_literatureMode; }
     // The observer's place for the lunar calendar: signed decimal degrees, north and east positive.
-    double latitude() const { return m_latitude; }
-    double longitude() const { return m_longitude; }
-    void setObserverLocation(double latitude, double longitude);
+    double latitude() const { return m_options.location.latitude(); }
+    double longitude() const { return m_options.location.longitude(); }
     void setLiteratureMode(bool on) { m_literatureMode = on; }
 
     // Book catalogue and word index.
@@ -127,7 +129,6 @@ private:
     void createStatusBar();
     void createTray();
     void applyGeometry();
-    void readLocation();
 
     void Form_Resize();
     void Picture2_Resize();
@@ -179,10 +180,7 @@ private:
     QPointer<QWidget> m_splash;
     std::function<std::vector<SettingWrite>()> m_literatureExitValues;
     bool m_starting = false;
-    bool m_closeToTray = false;
-    int m_menuTransp = 205;
-    double m_latitude = 0;
-    double m_longitude = 0;
+    ProgramOptions m_options;
     bool m_literatureOpen = false;
     bool m_literatureMode = false;
     bool m_selectingQuietly = false;

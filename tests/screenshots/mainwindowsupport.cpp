@@ -11,10 +11,10 @@ namespace somnar::shots {
 std::unique_ptr<Form1> ShowMainWindow(Camera &camera, const QString &word)
 {
     SettingsStore &settings = camera.settings();
-    settings.save(kMainSection, QStringLiteral("TLeft"), Twips(40));
-    settings.save(kMainSection, QStringLiteral("TTop"), Twips(40));
-    settings.save(kMainSection, QStringLiteral("TWidth"), Twips(620));
-    settings.save(kMainSection, QStringLiteral("THeight"), Twips(480));
+    settings.save(kMainSection, QStringLiteral("Left"), Twips(40));
+    settings.save(kMainSection, QStringLiteral("Top"), Twips(40));
+    settings.save(kMainSection, QStringLiteral("Width"), Twips(420));
+    settings.save(kMainSection, QStringLiteral("Height"), Twips(480));
     auto form = std::make_unique<Form1>(settings, camera.dataFolder());
     if (!form->Form_Load())
         return form;
