@@ -19,24 +19,24 @@ std::int16_t LeadingNumber(QStringView text)
     const int value = text.left(end).toInt(&ok);
     return ok && value >= INT16_MIN && value <= INT16_MAX ? std::int16_t(value) : std::int16_t(0);
 }
+
+QString CoordinateText(int degrees, int minutes, const QString &hemisphere)
+{
+    return QString::number(degrees) + kDegree + QLatin1Char(' ') + QString::number(minutes) + QStringLiteral("' ")
+        + hemisphere;
+}
 }
 
 QString LatitudeText(const TownRecord &town)
 {
-    return QStringLiteral("%1%2 %3' %4")
-        .arg(town.latitudeDegrees)
-        .arg(kDegree)
-        .arg(town.latitudeMinutes)
-        .arg(town.south == 1 ? QStringLiteral("ю.ш.") : QStringLiteral("с.ш."));
+    return CoordinateText(town.latitudeDegrees, town.latitudeMinutes,
+                          town.south == 1 ? QStringLiteral("ю.ш.") : QStringLiteral("с.ш."));
 }
 
 QString LongitudeText(const TownRecord &town)
 {
-    return QStringLiteral("%1%2 %3' %4")
-        .arg(town.longitudeDegrees)
-        .arg(kDegree)
-        .arg(town.longitudeMinutes)
-        .arg(town.west == 1 ? QStringLiteral("з.д.") : QStringLiteral("в.д"));
+    return CoordinateText(town.longitudeDegrees, town.longitudeMinutes,
+                          town.west == 1 ? QStringLiteral("з.д.") : QStringLiteral("в.д"));
 }
 
 std::int16_t GeoH(const QString &text)

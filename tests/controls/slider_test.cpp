@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -58,18 +59,27 @@ TEST(SliderGeometry, PointerGivesTheValueUnderTheThumbMiddle)
     }
 }
 
-TEST(Slider, ArrowKeysStopAtTheEndsAndStillRaiseTheEvent)
-{
-    test::EnsureApplication();
-    Slider slider;
-    slider.resize(150, 26);
-    slider.setMax(220);
-    QSignalSpy changes(&slider, &Slider::Change);
-    const auto press = [&](Qt::Key key) {
+// A slider 150 pixels wide over 0..220, as the options window uses it.
+class SliderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        slider.resize(150, 26);
+        slider.setMax(220);
+    }
+    void press(Qt::Key key)
+    {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(&slider, &event);
-    };
+    }
 
+    bool application = (test::EnsureApplication(), true);
+    Slider slider;
+    QSignalSpy changes{&slider, &Slider::Change};
+};
+
+TEST_F(SliderTest, ArrowKeysStopAtTheEndsAndStillRaiseTheEvent)
+{
     slider.setValue(220);
     press(Qt::Key_Right);
     EXPECT_EQ(slider.Value(), 220);
@@ -83,15 +93,25 @@ TEST(Slider, ArrowKeysStopAtTheEndsAndStillRaiseTheEvent)
     EXPECT_EQ(changes.last().first().toInt(), 1);
 }
 
-TEST(Slider, SettingAValueKeepsItAndRaisesNoEvent)
+TEST_F(SliderTest, SettingAValueKeepsItAndRaisesNoEvent)
 {
-    test::EnsureApplication();
-    Slider slider;
-    slider.resize(150, 26);
-    slider.setMax(220);
-    QSignalSpy changes(&slider, &Slider::Change);
     slider.setValue(300);
     EXPECT_EQ(slider.Value(), 300);
     EXPECT_EQ(slider.thumbLeft(), 1950 / 15);
     EXPECT_EQ(changes.count(), 0);
+}
+
+TEST_F(SliderTest, ClickJumpsAndDragFollowsThePointer)
+{
+    slider.setValue(200);
+    QTest::mouseClick(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(2, 13));
+    EXPECT_EQ(slider.Value(), 0) << "a click far left of the thumb";
+    QTest::mouseClick(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(75, 13));
+    EXPECT_EQ(slider.Value(), 110);
+    QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(75, 13));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(400, 13), slider.mapToGlobal(QPointF(400, 13)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&slider, &drag);
+    EXPECT_EQ(slider.Value(), 220) << "dragged past the right end";
+    EXPECT_EQ(changes.count(), 4);
 }
