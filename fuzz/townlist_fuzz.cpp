@@ -1,5 +1,6 @@
 // libFuzzer target: the town list reader must survive any file, and every record it keeps
 // must lie within the ranges the options window can show.
+// Links: somnar_location
 #include "location/townlist.h"
 
 #include <cstddef>

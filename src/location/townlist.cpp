@@ -1,6 +1,6 @@
 #include "location/townlist.h"
 
-#include "article/codepage.h"
+#include "text/codepage.h"
 
 #include <QFile>
 #include <QStringDecoder>

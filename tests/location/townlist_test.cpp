@@ -1,4 +1,4 @@
-#include "article/codepage.h"
+#include "text/codepage.h"
 #include "location/townlist.h"
 #include "location/towntexts.h"
 
