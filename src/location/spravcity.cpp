@@ -59,6 +59,9 @@ SpravCity::SpravCity(const QString &townListPath, const QString &currentTown, QW
 
     LoadList(townListPath);
     m_text1->setText(currentTown);
+    // Typing at once replaces the current name and searches.
+    m_text1->selectAll();
+    m_text1->setFocus();
 }
 
 void SpravCity::LoadList(const QString &townListPath)

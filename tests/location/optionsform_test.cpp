@@ -5,6 +5,7 @@
 #include "location/datetimesettings.h"
 #include "location/optionsform.h"
 #include "location/optionstexts.h"
+#include "location/showoptions.h"
 #include "location/spravcity.h"
 
 #include "support/qtapplication.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -237,6 +239,28 @@ TEST_F(OptionsFormTest, ChoosingWithNoRowSelectedDoesNothing)
     reference.Command1()->click();
     EXPECT_FALSE(reference.choice());
     EXPECT_EQ(reference.result(), 0);
+}
+
+TEST_F(OptionsFormTest, ModelessWindowIsReusedAndGoesAwayWhenClosed)
+{
+    EXPECT_FALSE(ShowOptions(nullptr, options, settings, 1, false));
+    const auto open = [] {
+        QList<OptionsForm *> forms;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *form = qobject_cast<OptionsForm *>(widget); form && form->isVisible())
+                forms << form;
+        return forms;
+    };
+    ASSERT_EQ(open().size(), 1);
+    ShowOptions(nullptr, options, settings, 2, false);
+    ASSERT_EQ(open().size(), 1) << "the window already open comes to the front";
+    QPointer<OptionsForm> form = open().first();
+    EXPECT_EQ(form->TabStrip1()->currentIndex(), 1);
+    form->Slider1_Change(220);
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(options.menuTransp, 205) << "closing is Отмена";
 }
 
 TEST(DateTimeSettings, FirstDesktopProgramOnThePath)
