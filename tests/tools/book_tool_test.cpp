@@ -171,9 +171,9 @@ TEST_F(BookTool, DamagedBooksGetAMessage)
 // does not end a sentence, links and listed words are found without regard to case.
 const char kSetDay[] = "ToolName: День\nTolkName: Дневной сонник\n"
                        "== Кот\nКот на крыше – к удаче.\nСерый кот, т. е. обычный, – к тихому вечеру.\n-> дом\n"
-                       "== Дом\nДом – к удаче.\n";
+                       "== Дом\nДом – к удаче.\nСтарый дом – к встрече с прошлым.\n";
 const char kSetNight[] = "ToolName: Ночь\nTolkName: Ночной сонник\n"
-                         "== Кот\nЧёрный кот – к удаче.\n-> Лес\n"
+                         "== Кот\nЧёрный кот – к удаче.\nКот спит – и вам пора отдохнуть.\n-> Лес\n"
                          "== Лес\nТёмный лес – к дороге.\nРыжий кот, т. е. тоже обычный.\n";
 const char kSetWords[] = "# theme<TAB>Headword<TAB>common\nживотные\tкот\t1\nдом\tДом\t0\n";
 
@@ -207,6 +207,8 @@ TEST_F(BookTool, SetCheckFailsOnLinksRepeatsAndMissingWords)
         {"short full sentence repeated", "== Лес\nЛес шумит.\n== Луг\nЛуг. Лес шумит!\n", "", "night.txt:6", "\"лес шумит\""},
         {"listed word in no book", "== Лес\nЛес.\n", "x\tРека\t0\n", "words.tsv:1", "\"Река\" is in no book"},
         {"common word in one book", "== Лес\nЛес.\n", "x\tДом\t1\n", "words.tsv:1", "only one book"},
+        {"one reading", "== Лес\nЛес шумит.\nЛес молчит.\n== Луг\nЛуг цветёт.\n", "", "night.txt:6", "\"Луг\" has 1 reading(s); an article needs 2 to 6"},
+        {"seven readings", "== Лес\nА.\nБ.\nВ.\nГ.\nД.\nЕ.\nЖ.\n", "", "night.txt:3", "has 7 reading(s)"},
         {"word listed twice", "== Лес\nЛес.\n", "x\tДом\t0\ny\tдом\t0\n", "words.tsv:2", "listed twice"},
     };
     const QString day = write(QStringLiteral("day.txt"), kSetDay);

@@ -12,6 +12,8 @@ namespace somnar {
 namespace {
 
 constexpr qsizetype kShortestComparedPart = 3;   // words; shorter dash parts repeat naturally ("к удаче")
+constexpr qsizetype kFewestReadings = 2;   // one line reads as a stub, more than six as a list
+constexpr qsizetype kMostReadings = 6;
 
 bool endsSentence(QChar c)
 {
@@ -130,6 +132,11 @@ int checkBookSet(const std::vector<NamedSource> &books, const QString &wordListP
                 if (!booksOfWord.contains(foldWordCase(word)))
                     problem(path, article.links->number, QStringLiteral("cross-reference \"%1\" names a word no book has").arg(word));
             }
+            const qsizetype readings = std::count_if(article.text.begin(), article.text.end(),
+                                                     [](const SourceLine &l) { return !l.text.trimmed().isEmpty(); });
+            if (readings < kFewestReadings || readings > kMostReadings)
+                problem(path, article.headword.number, QStringLiteral("\"%1\" has %2 reading(s); an article needs %3 to %4")
+                                                           .arg(article.headword.text).arg(readings).arg(kFewestReadings).arg(kMostReadings));
             for (const SourceLine &reading : article.text) {
                 for (const QString &key : sentenceKeys(reading.text)) {
                     const auto first = firstPlace.constFind(key);

@@ -12,7 +12,8 @@
 namespace somnar {
 
 // What only the whole set of shipped books shows: cross-references to words no book has,
-// sentences written in two places, and the word list's words missing from the books.
+// sentences written in two places, and the word list's words missing from the books; also
+// each article's number of readings (lines), which must be 2 to 6.
 
 struct NamedSource {
     QString path;
