@@ -28,7 +28,8 @@ QString TownListFile()
 
 bool HasTraySwitch(const QStringList &arguments)
 {
-    return arguments.join(QLatin1Char(' ')).toUpper().contains(QStringLiteral("/TRAY"));
+    // The program's own path is no switch, even in a folder named "Tray".
+    return arguments.mid(1).join(QLatin1Char(' ')).toUpper().contains(QStringLiteral("/TRAY"));
 }
 
 }

@@ -19,7 +19,7 @@ QString DataFolder();
 // The town list of the options window.
 QString TownListFile();
 
-// True when "/tray" appears anywhere on the command line, in any letter case.
+// True when "/tray" appears anywhere in the arguments after the program name, in any letter case.
 bool HasTraySwitch(const QStringList &arguments);
 
 }
