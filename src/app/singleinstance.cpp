@@ -1,7 +1,10 @@
 #include "app/singleinstance.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -10,6 +13,18 @@ namespace somnar {
 namespace {
 constexpr int kConnectTimeoutMs = 500;
 const QByteArray kActivateMessage = "activate\n";
+const QString kSocketName = QStringLiteral("OKVSomnar3.socket");
+
+// Makes the folder if needed and keeps it closed to other users.
+bool makePrivateFolder(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    const QFileInfo info(folder);
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != getuid())
+        return false;
+    return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
 }
 
 SingleInstance::SingleInstance(QString name, QObject *parent)
@@ -20,7 +35,17 @@ SingleInstance::SingleInstance(QString name, QObject *parent)
 
 QString SingleInstance::defaultName()
 {
-    return QStringLiteral("OKVSomnar3-%1").arg(getuid());
+    return socketPath(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                          + QStringLiteral("/somnar-runtime"));
+}
+
+QString SingleInstance::socketPath(const QString &runtimeDir, const QString &fallbackFolder)
+{
+    if (!runtimeDir.isEmpty() && QFileInfo(runtimeDir).isDir())
+        return QDir(runtimeDir).filePath(kSocketName);
+    makePrivateFolder(fallbackFolder);
+    return QDir(fallbackFolder).filePath(kSocketName);
 }
 
 bool SingleInstance::notifyRunningInstance()

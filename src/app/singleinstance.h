@@ -14,7 +14,11 @@ class SingleInstance : public QObject {
 public:
     explicit SingleInstance(QString name = defaultName(), QObject *parent = nullptr);
 
+    // The socket's full path in a folder only this user can enter: $XDG_RUNTIME_DIR, or else
+    // a folder of our own with mode 0700 in the user's cache folder. Anywhere shared, another
+    // user could take the name first and keep the program from starting.
     static QString defaultName();
+    static QString socketPath(const QString &runtimeDir, const QString &fallbackFolder);
 
     // True when another copy is running; it has then been asked to come to the front.
     bool notifyRunningInstance();

@@ -10,9 +10,17 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -35,7 +43,8 @@ TEST(TraySwitch, AnyCaseAnywhere)
     } cases[] = {
         {{"somnar", "/tray"}, true}, {{"somnar", "/TRAY"}, true}, {{"somnar", "x/TrAy"}, true},
         {{"somnar", "-a", "/Tray", "-b"}, true}, {{"somnar"}, false}, {{"somnar", "tray"}, false},
-        {{"somnar", "/tra", "y"}, false},
+        {{"somnar", "/tra", "y"}, false}, {{"/home/u/Tray/somnar"}, false}, {{"/opt/TRAY/somnar", "-x"}, false},
+        {{"/home/u/Tray/somnar", "/tray"}, true},
     };
     for (const auto &c : cases)
         EXPECT_EQ(HasTraySwitch(c.arguments), c.tray) << c.arguments.join(' ').toStdString();
@@ -57,6 +66,56 @@ TEST_F(StartupTest, SecondCopyWakesTheFirst)
 
     SingleInstance second(name);
     EXPECT_TRUE(second.notifyRunningInstance());
+    QElapsedTimer waited;
+    waited.start();
+    while (activations == 0 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(activations, 1);
+}
+
+TEST(SingleInstanceSocket, LivesInAFolderOnlyTheUserCanEnter)
+{
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("run"));
+    QDir().mkpath(runtime);
+    const QString fallback = dir.filePath(QStringLiteral("cache/somnar-runtime"));
+    EXPECT_EQ(QFileInfo(SingleInstance::socketPath(runtime, fallback)).absolutePath(), runtime);
+    EXPECT_FALSE(QFileInfo::exists(fallback)) << "the fallback is only made when needed";
+
+    const QFile::Permissions privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions userBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    const auto modeOf = [&](const QString &path) { return QFile::permissions(path) & ~userBits; };
+    EXPECT_EQ(QFileInfo(SingleInstance::socketPath(QString(), fallback)).absolutePath(), fallback);
+    EXPECT_EQ(modeOf(fallback), privateMode);
+    QFile::setPermissions(fallback, privateMode | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    SingleInstance::socketPath(dir.filePath(QStringLiteral("absent")), fallback);
+    EXPECT_EQ(modeOf(fallback), privateMode) << "a folder left open to others is closed again";
+
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    EXPECT_TRUE(SingleInstance::defaultName().startsWith(runtime + u'/')) << SingleInstance::defaultName().toStdString();
+    qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+TEST_F(StartupTest, StaleSocketOfAKilledCopyIsTakenOver)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("somnar.socket"));
+    // A copy that was killed leaves its bound socket file behind with nobody listening.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFileInfo::exists(path));
+
+    SingleInstance first(path);
+    EXPECT_FALSE(first.notifyRunningInstance());
+    ASSERT_TRUE(first.listen());
+    int activations = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
+    EXPECT_TRUE(SingleInstance(path).notifyRunningInstance());
     QElapsedTimer waited;
     waited.start();
     while (activations == 0 && waited.elapsed() < 5000)
