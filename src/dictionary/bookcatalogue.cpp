@@ -9,6 +9,7 @@ namespace somnar {
 BookCatalogue::LoadResult BookCatalogue::load(const QString &dataFolder, const SettingsStore &settings)
 {
     m_books.clear();
+    m_skipped.clear();
     const QDir folder(dataFolder);
     if (dataFolder.isEmpty() || !folder.exists())
         return LoadResult::Unreadable;
@@ -30,9 +31,11 @@ BookCatalogue::LoadResult BookCatalogue::load(const QString &dataFolder, const S
             book.color = config.color.value_or(QStringLiteral("0"));
             book.switchedOn = settings.getInt(kBooksSection, path, 1) != 0;
             books.push_back(std::move(book));
+        } catch (const BookError &error) {
+            // One damaged file must not take the other books away.
+            m_skipped.push_back({fileName, error.fault()});
         } catch (const std::exception &) {
-            // A marked file that cannot be read as a book ends start-up like a missing folder.
-            return LoadResult::Unreadable;
+            m_skipped.push_back({fileName, BookFault::Damaged});
         }
     }
     if (books.empty())

@@ -21,24 +21,33 @@ struct CatalogueBook {
     BookDatabase database;
 };
 
+// A marked book file that could not be read and was left out.
+struct SkippedBook {
+    QString fileName;
+    BookFault fault;
+};
+
 // The ordered list of opened books, in catalogue order: by file name without regard to case.
 // Built once at start-up; only the switched-on states change afterwards.
 class BookCatalogue : public QObject {
     Q_OBJECT
 public:
     enum class LoadResult {
-        Loaded,
-        Unreadable,        // the folder is missing, or a marked book could not be read
+        Loaded,            // at least one book; damaged ones may have been skipped
+        Unreadable,        // the folder is missing
         NoBookFiles,       // no "*.book" file at all
-        NoCompatibleBooks  // files exist, none carries the marker
+        NoCompatibleBooks  // files exist, none is a readable book
     };
 
     qsizetype count() const { return qsizetype(m_books.size()); }
     const CatalogueBook &book(qsizetype k) const { return m_books[size_t(k)]; }
 
     // Opens every marked book of the folder; the switched-on states come from the settings
-    // (value name = the book's path, default on). On a failure the catalogue stays empty.
+    // (value name = the book's path, default on). A marked book that cannot be read is left
+    // out and listed in skipped(); its file is not touched. On a failure the catalogue stays
+    // empty.
     LoadResult load(const QString &dataFolder, const SettingsStore &settings);
+    const std::vector<SkippedBook> &skipped() const { return m_skipped; }
 
     void setSwitchedOn(qsizetype k, bool on);
     void switchAll(bool on);
@@ -51,6 +60,7 @@ signals:
 
 protected:
     std::vector<CatalogueBook> m_books;
+    std::vector<SkippedBook> m_skipped;
 };
 
 }

@@ -4,9 +4,16 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace somnar {
 
 // The message that ends start-up when the books cannot be loaded; empty when they loaded.
-QString LoadBooksMessage(BookCatalogue::LoadResult result, const QString &dataFolder);
+// When no readable book remains, the damaged files are named after it.
+QString LoadBooksMessage(BookCatalogue::LoadResult result, const QString &dataFolder,
+                         const std::vector<SkippedBook> &skipped = {});
+
+// One line per skipped file: "Файл «X.book» повреждён и пропущен: <reason>."
+QString SkippedBooksMessage(const std::vector<SkippedBook> &skipped);
 
 }

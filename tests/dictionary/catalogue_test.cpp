@@ -85,12 +85,10 @@ TEST(BookCatalogue, SkipsUnmarkedFilesAndReportsEachFailure)
              file.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00", 22));
          },
          false, Result::NoCompatibleBooks, noCompatible},
-        {"marked garbage",
-         [](BookFolder &f) {
-             f.add({"good.book", "Хороший", {"Дом"}});
-             writeFile(f.path("junk.book"), QByteArray(kBookMarker) + QByteArray(5000, '\x5a'));
-         },
-         false, Result::Unreadable, {}},
+        {"only marked garbage",
+         [](BookFolder &f) { writeFile(f.path("junk.book"), QByteArray(kBookMarker) + QByteArray(5000, '\x5a')); },
+         false, Result::NoCompatibleBooks,
+         noCompatible + QStringLiteral("\n\nФайл «junk.book» повреждён и пропущен: база данных сонника испорчена.")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,12 +99,40 @@ TEST(BookCatalogue, SkipsUnmarkedFilesAndReportsEachFailure)
         BookCatalogue catalogue;
         EXPECT_EQ(catalogue.load(dataFolder, settings), c.expected);
         EXPECT_EQ(catalogue.count(), 0);
-        const QString message = LoadBooksMessage(c.expected, dataFolder);
+        const QString message = LoadBooksMessage(c.expected, dataFolder, catalogue.skipped());
         if (c.expected == Result::Unreadable)
             EXPECT_EQ(message, QStringLiteral("Невозможно найти папку с данными:\n") + dataFolder);
         else
             EXPECT_EQ(message, c.message);
     }
+}
+
+TEST(BookCatalogue, DamagedBooksAreSkippedAndNamedWithoutBeingWritten)
+{
+    BookFolder folder({{"a.book", "Первый", {"Дом"}}, {"c.book", "Третий", {"Яма"}}, {"e.book", "Пятый", {"Лес"}}});
+    const QByteArray whole = fileBytes(folder.path("e.book"));
+    writeFile(folder.path("b.book"), QByteArray(kBookMarker) + QByteArray(5000, '\x5a'));
+    writeFile(folder.path("d.book"), whole.left(whole.size() / 2));
+    writeFile(folder.path("e.book"), whole.left(4096 + 2048));
+    const QByteArray damaged = fileBytes(folder.path("d.book"));
+
+    SettingsStore settings(folder.settingsPath());
+    BookCatalogue catalogue;
+    ASSERT_EQ(catalogue.load(folder.folder(), settings), Result::Loaded);
+    ASSERT_EQ(catalogue.count(), 2);
+    EXPECT_EQ(catalogue.book(0).toolName, QStringLiteral("Первый"));
+    EXPECT_EQ(catalogue.book(1).toolName, QStringLiteral("Третий"));
+    ASSERT_EQ(catalogue.skipped().size(), 3u);
+    EXPECT_EQ(catalogue.skipped()[0].fileName, QStringLiteral("b.book"));
+    EXPECT_EQ(catalogue.skipped()[1].fileName, QStringLiteral("d.book"));
+    EXPECT_EQ(catalogue.skipped()[2].fileName, QStringLiteral("e.book"));
+    EXPECT_EQ(fileBytes(folder.path("d.book")), damaged) << "a damaged book is never written";
+    const QStringList lines = SkippedBooksMessage(catalogue.skipped()).split(u'\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Файл «b.book» повреждён и пропущен: база данных сонника испорчена."));
+    for (const QString &line : lines)
+        EXPECT_TRUE(line.startsWith(QStringLiteral("Файл «"))) << line.toStdString();
+    EXPECT_TRUE(LoadBooksMessage(Result::Loaded, folder.folder(), catalogue.skipped()).isEmpty());
 }
 
 TEST(BookCatalogue, SwitchingSignalsEveryChange)

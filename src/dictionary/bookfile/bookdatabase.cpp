@@ -15,9 +15,9 @@ namespace {
 
 constexpr qint64 kMaxDatabaseSize = qint64(2) << 30;
 
-[[noreturn]] void fail(const QString &path, const QString &what)
+[[noreturn]] void fail(const QString &path, BookFault fault, const QString &what)
 {
-    throw BookError(QStringLiteral("%1: %2").arg(path, what).toStdString());
+    throw BookError(QStringLiteral("%1: %2").arg(path, what).toStdString(), fault);
 }
 
 // The file whole, with the Jet 4 start put back in place of the marker (in memory only).
@@ -25,14 +25,15 @@ QByteArray readImage(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(path, QStringLiteral("cannot open: %1").arg(file.errorString()));
+        fail(path, BookFault::CannotOpen, QStringLiteral("cannot open: %1").arg(file.errorString()));
     if (file.size() > kMaxDatabaseSize)
-        fail(path, QStringLiteral("larger than a Jet 4 database can be"));
+        fail(path, BookFault::TooLarge, QStringLiteral("larger than a Jet 4 database can be"));
     QByteArray image = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(path, QStringLiteral("cannot read: %1").arg(file.errorString()));
+        fail(path, BookFault::CannotRead, QStringLiteral("cannot read: %1").arg(file.errorString()));
     if (!image.startsWith(QByteArrayView(kBookMarker, jet::kMarkerLength)))
-        fail(path, QStringLiteral("not a book of this version (the file does not start with the book marker)"));
+        fail(path, BookFault::NotMarked,
+             QStringLiteral("not a book of this version (the file does not start with the book marker)"));
     std::memcpy(image.data(), jet::kJetStart, jet::kMarkerLength);
     return image;
 }
@@ -66,15 +67,15 @@ BookDatabase BookDatabase::open(const QString &path)
                                 book.m_config.color = jet::cellText(c[3]);
                         });
         if (!haveConfig)
-            fail(path, QStringLiteral("table Config holds no record"));
+            fail(path, BookFault::NoConfig, QStringLiteral("table Config holds no record"));
         reader.readRows(QStringLiteral("Book"), {QStringLiteral("List"), QStringLiteral("Text"), QStringLiteral("Links")},
                         [&](const std::vector<jet::Cell> &c) {
                             stored.push_back({jet::cellText(c[0]), optionalBytes(c[1]), optionalBytes(c[2])});
                         });
     } catch (const jet::ReadError &e) {
-        fail(path, QString::fromStdString(e.what()));
+        fail(path, BookFault::Damaged, QString::fromStdString(e.what()));
     } catch (const std::bad_alloc &) {
-        fail(path, QStringLiteral("not enough memory to read the book"));
+        fail(path, BookFault::OutOfMemory, QStringLiteral("not enough memory to read the book"));
     }
 
     // Word order is built here: index pages of the file are not relied on.

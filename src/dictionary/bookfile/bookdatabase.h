@@ -12,10 +12,21 @@
 
 namespace somnar {
 
+// Why a book could not be read, for a message in plain words.
+enum class BookFault { CannotOpen, TooLarge, CannotRead, NotMarked, Damaged, NoConfig, OutOfMemory };
+
 // A failure to read a book; the message names the file.
 class BookError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit BookError(const std::string &message, BookFault fault = BookFault::Damaged)
+        : std::runtime_error(message)
+        , m_fault(fault)
+    {
+    }
+    BookFault fault() const { return m_fault; }
+
+private:
+    BookFault m_fault;
 };
 
 // The 22 bytes a book file carries over the Jet 4 file start while at rest.
