@@ -1,6 +1,9 @@
 // The book maker end to end: it is run as the program it is.
 
 #include "dictionary/bookfile/bookdatabase.h"
+#include "dictionary/bookfile/bookwriter.h"
+#include "text/codepage.h"
+#include "text/packedtext.h"
 #include "dictionary/bookfile/jetformat.h"
 
 #include <QDir>
@@ -112,6 +115,52 @@ TEST_F(BookTool, JsonForScripts)
               "\"Links\": \"Река.\"}, {\"List\": \"Ясень\", \"Text\": \"Ясень – к покою.\", \"Links\": null}]}\n");
 }
 
+// Field values that the plain source form cannot carry: each must survive dump then build.
+TEST_F(BookTool, DumpThenBuildKeepsEveryFieldValue)
+{
+    const auto packed = [](const QString &text) { return std::optional<QByteArray>(Pack(*encodeCp1251(text))); };
+    const BookConfig config{std::nullopt, QStringLiteral(" Сонник с пробелами "), QStringLiteral("Заголовок\\1"),
+                            QStringLiteral("&H80000005")};
+    const std::vector<BookArticle> articles = {
+        {QStringLiteral("Без точки"), packed(QStringLiteral("текст")), packed(QStringLiteral("Луна; Звезда"))},
+        {QStringLiteral("Пустые"), packed(QStringLiteral("текст")), packed(QStringLiteral("луна;  звезда  ;"))},
+        {QStringLiteral("Пустая ссылка"), packed(QStringLiteral("текст")), packed(QString())},
+        {QStringLiteral("Нет текста"), std::nullopt, packed(QStringLiteral("Луна."))},
+        {QStringLiteral("Пустой текст"), packed(QString()), std::nullopt},
+        {QStringLiteral("Разметка"), packed(QStringLiteral("# не комментарий\r\n== не статья\r\n\\x\r\n-> не ссылки")),
+         std::nullopt},
+        {QStringLiteral("Края"), packed(QStringLiteral("\r\n  \r\nсередина\r\n\r\n")), std::nullopt},
+        {QStringLiteral("Переводы"), packed(QStringLiteral("одинокий\nперевод и возврат\r")), std::nullopt},
+        {QStringLiteral(" Слово с пробелом"), packed(QStringLiteral("текст")), std::nullopt},
+    };
+    const QString original = dir.filePath(QStringLiteral("odd.book"));
+    writeBook(original, config, articles);
+
+    const ToolRun dump = run({QStringLiteral("dump"), original});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    EXPECT_TRUE(dump.out.contains(QStringLiteral("\n-> Луна\n"))) << "a canonical list keeps its plain form";
+    const QString source = write(QStringLiteral("odd.txt"), dump.out.toUtf8());
+    const QString rebuilt = dir.filePath(QStringLiteral("rebuilt.book"));
+    const ToolRun build = run({QStringLiteral("build"), source, rebuilt});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString() << dump.out.toStdString();
+
+    const BookDatabase before = BookDatabase::open(original);
+    const BookDatabase after = BookDatabase::open(rebuilt);
+    EXPECT_EQ(after.config().toolName, before.config().toolName);
+    EXPECT_EQ(after.config().tolkName, before.config().tolkName);
+    EXPECT_EQ(after.config().color, before.config().color);
+    const auto unpacked = [](const std::optional<QByteArray> &field) {
+        return field ? std::optional<QByteArray>(UnpackBytes(*field)) : std::nullopt;
+    };
+    ASSERT_EQ(after.recordCount(), before.recordCount());
+    for (qsizetype i = 0; i < before.recordCount(); ++i) {
+        SCOPED_TRACE(before.record(i).list.toStdString());
+        EXPECT_EQ(after.record(i).list, before.record(i).list);
+        EXPECT_EQ(unpacked(after.record(i).text), unpacked(before.record(i).text));
+        EXPECT_EQ(unpacked(after.record(i).links), unpacked(before.record(i).links));
+    }
+}
+
 struct BadSource {
     const char *name;
     const char *text;
@@ -132,6 +181,8 @@ TEST_F(BookTool, BadSourcesAreReportedWithTheirLine)
         {"unknown key", "ToolName: A\nTolkName: B\nColour: 5\n== Кот\nтекст\n", ":3: ", "Colour"},
         {"empty cross-reference", "ToolName: A\nTolkName: B\n== Кот\nтекст\n-> Дом; ; Лес\n", ":5: ", "cross-reference"},
         {"article without text", "ToolName: A\nTolkName: B\n== Кот\n\n-> Дом\n== Лес\nтекст\n", ":3: ", "no text"},
+        {"unknown escape", "ToolName: A\nTolkName: B\n== Кот\n\\a\\qb\n", ":4: ", "unknown escape"},
+        {"Null text among lines", "ToolName: A\nTolkName: B\n== Кот\nтекст\n\\\\N\n", ":5: ", "Null"},
         {"not UTF-8", "ToolName: A\nTolkName: \xcf\xf0\xee\n== Кот\nтекст\n", ":2: ", "UTF-8"},
     };
     for (const BadSource &c : cases) {

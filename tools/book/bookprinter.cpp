@@ -1,5 +1,6 @@
 #include "bookprinter.h"
 
+#include "sourceescape.h"
 #include "text/packedtext.h"
 
 #include <QStringList>
@@ -7,12 +8,45 @@
 namespace somnar {
 namespace {
 
-QString decodedLinks(const QByteArray &links)
+bool hasLineBreak(const QString &text)
 {
-    QString words = Unpack(links);
-    if (words.endsWith(QLatin1Char('.')))
-        words.chop(1);
-    return words;
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+// A header value or headword as build reads it back: plain when trimming leaves it as it is.
+QString sourceValue(const QString &value)
+{
+    const bool plain = !value.isEmpty() && value == value.trimmed() && !value.startsWith(QLatin1Char('\\'))
+        && !hasLineBreak(value);
+    return plain ? value : escapeSourceValue(value);
+}
+
+QString colorValue(const QString &color)
+{
+    bool ok = false;
+    const long long value = color.toLongLong(&ok);
+    const bool plain = ok && value >= 0 && value <= 0xFFFFFF && QString::number(value) == color;
+    return plain ? color : escapeSourceValue(color);
+}
+
+// "-> w1; w2" when build makes the same value of it (words joined by "; ", then "."), else
+// the stored value exactly in the escaped form.
+QString linksLine(const QString &links)
+{
+    bool plain = links.endsWith(QLatin1Char('.')) && !hasLineBreak(links);
+    const QStringList words = links.chopped(plain ? 1 : 0).split(QStringLiteral("; "));
+    for (const QString &word : words)
+        plain = plain && !word.isEmpty() && word == word.trimmed() && !word.contains(QLatin1Char(';'));
+    return plain ? QStringLiteral("-> ") + words.join(QStringLiteral("; ")) : QStringLiteral("->") + escapeSourceValue(links);
+}
+
+// A text line that build would read as markup, drop as a blank end or split is escaped.
+QString textLine(const QString &line, bool atAnEnd)
+{
+    const bool markup = line.startsWith(QLatin1Char('#')) || line.startsWith(QStringLiteral("=="))
+        || line.startsWith(QStringLiteral("->")) || line.startsWith(QLatin1Char('\\'));
+    const bool dropped = atAnEnd && line.trimmed().isEmpty();
+    return markup || dropped || hasLineBreak(line) ? escapeSourceValue(line) : line;
 }
 
 void appendJsonString(QByteArray &out, const QString &text)
@@ -70,20 +104,24 @@ QString bookToSource(const BookDatabase &book, const QString &iconName)
 {
     const BookConfig &config = book.config();
     QString out;
-    out += QStringLiteral("ToolName: %1\nTolkName: %2\n").arg(config.toolName, config.tolkName);
+    out += QStringLiteral("ToolName: %1\nTolkName: %2\n")
+               .arg(sourceValue(config.toolName), sourceValue(config.tolkName));
     if (config.color)
-        out += QStringLiteral("Color: %1\n").arg(*config.color);
+        out += QStringLiteral("Color: %1\n").arg(colorValue(*config.color));
     if (config.icon)
-        out += QStringLiteral("Icon: %1\n").arg(iconName);
+        out += QStringLiteral("Icon: %1\n").arg(sourceValue(iconName));
     for (qsizetype i = 0; i < book.recordCount(); ++i) {
         const BookArticle &article = book.record(i);
-        out += QStringLiteral("\n== %1\n").arg(article.list);
+        out += QStringLiteral("\n== %1\n").arg(sourceValue(article.list));
         if (article.text) {
-            for (const QString &line : Unpack(*article.text).split(QStringLiteral("\r\n")))
-                out += line + QLatin1Char('\n');
+            const QStringList lines = Unpack(*article.text).split(QStringLiteral("\r\n"));
+            for (qsizetype k = 0; k < lines.size(); ++k)
+                out += textLine(lines[k], k == 0 || k == lines.size() - 1) + QLatin1Char('\n');
+        } else {
+            out += escapeSourceValue(std::nullopt) + QLatin1Char('\n');
         }
         if (article.links)
-            out += QStringLiteral("-> %1\n").arg(decodedLinks(*article.links));
+            out += linksLine(Unpack(*article.links)) + QLatin1Char('\n');
     }
     return out;
 }

@@ -1,8 +1,10 @@
 #include "booksource.h"
 
+#include "sourceescape.h"
+
+#include "dictionary/bookfile/wordorder.h"
 #include "text/codepage.h"
 #include "text/packedtext.h"
-#include "dictionary/bookfile/wordorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 namespace somnar {
 namespace {
@@ -18,6 +21,26 @@ constexpr qsizetype kMaxHeadword = 255;
 constexpr long long kMaxColor = 0xFFFFFF;
 
 bool isBlank(const QString &s) { return s.trimmed().isEmpty(); }
+bool isBlank(const SourceLine &line) { return !line.escaped && isBlank(line.text); }
+
+// The value of an escaped form (what follows its "\"); std::nullopt for Null. A bad escape
+// is a fault of the line.
+std::optional<QString> unescaped(QStringView afterBackslash, int line)
+{
+    try {
+        return unescapeSourceValue(afterBackslash);
+    } catch (const std::invalid_argument &error) {
+        throw SourceError(line, QString::fromUtf8(error.what()));
+    }
+}
+
+// What follows "Key:" or "==", without the blanks before it.
+QStringView valueStart(QStringView rest)
+{
+    while (!rest.isEmpty() && rest.front().isSpace())
+        rest = rest.mid(1);
+    return rest;
+}
 
 std::vector<SourceLine> splitLines(const QByteArray &utf8)
 {
@@ -54,8 +77,14 @@ QByteArray codePageBytes(const QString &text, int line, const QString &what)
     return *bytes;
 }
 
+struct HeaderValue {
+    int line = 0;
+    QString text;
+    bool escaped = false;  // given in the escaped form: taken exactly as written
+};
+
 struct Header {
-    std::map<QString, std::pair<int, QString>> values;   // key -> line, value
+    std::map<QString, HeaderValue> values;
 };
 
 void readHeaderLine(Header &header, const SourceLine &line)
@@ -70,7 +99,16 @@ void readHeaderLine(Header &header, const SourceLine &line)
         throw SourceError(line.number, QStringLiteral("unknown header key \"%1\"").arg(key));
     if (header.values.count(key))
         throw SourceError(line.number, QStringLiteral("header key \"%1\" given twice").arg(key));
-    header.values[key] = {line.number, line.text.mid(colon + 1).trimmed()};
+    const QStringView value = valueStart(QStringView(line.text).mid(colon + 1));
+    if (!value.startsWith(u'\\')) {
+        header.values[key] = {line.number, value.trimmed().toString(), false};
+        return;
+    }
+    const std::optional<QString> text = unescaped(value.mid(1), line.number);
+    if (!text && (key == QStringLiteral("ToolName") || key == QStringLiteral("TolkName")))
+        throw SourceError(line.number, QStringLiteral("%1 cannot be Null").arg(key));
+    if (text)
+        header.values[key] = {line.number, *text, true};
 }
 
 BookConfig configOf(const Header &header, const QString &baseDir)
@@ -78,25 +116,27 @@ BookConfig configOf(const Header &header, const QString &baseDir)
     BookConfig config;
     for (const char *required : {"ToolName", "TolkName"}) {
         const auto it = header.values.find(QLatin1String(required));
-        if (it == header.values.end() || it->second.second.isEmpty())
+        if (it == header.values.end() || (it->second.text.isEmpty() && !it->second.escaped))
             throw SourceError(0, QStringLiteral("the header has no %1 line").arg(QLatin1String(required)));
-        if (it->second.second.size() > kMaxHeadword)
-            throw SourceError(it->second.first, QStringLiteral("%1 is longer than 255 characters").arg(QLatin1String(required)));
-        codePageBytes(it->second.second, it->second.first, QLatin1String(required));
+        if (it->second.text.size() > kMaxHeadword)
+            throw SourceError(it->second.line, QStringLiteral("%1 is longer than 255 characters").arg(QLatin1String(required)));
+        codePageBytes(it->second.text, it->second.line, QLatin1String(required));
     }
-    config.toolName = header.values.at(QStringLiteral("ToolName")).second;
-    config.tolkName = header.values.at(QStringLiteral("TolkName")).second;
+    config.toolName = header.values.at(QStringLiteral("ToolName")).text;
+    config.tolkName = header.values.at(QStringLiteral("TolkName")).text;
     if (const auto it = header.values.find(QStringLiteral("Color")); it != header.values.end()) {
+        const HeaderValue &color = it->second;
         bool ok = false;
-        const long long value = it->second.second.toLongLong(&ok);
-        if (!ok || value < 0 || value > kMaxColor)
-            throw SourceError(it->second.first, QStringLiteral("Color must be a decimal number from 0 to 16777215 (0x00BBGGRR)"));
-        config.color = QString::number(value);
+        const long long value = color.text.toLongLong(&ok);
+        if (!color.escaped && (!ok || value < 0 || value > kMaxColor))
+            throw SourceError(color.line, QStringLiteral("Color must be a decimal number from 0 to 16777215 (0x00BBGGRR)"));
+        codePageBytes(color.text, color.line, QStringLiteral("Color"));
+        config.color = color.escaped ? color.text : QString::number(value);
     }
     if (const auto it = header.values.find(QStringLiteral("Icon")); it != header.values.end()) {
-        QFile picture(QDir(baseDir).filePath(it->second.second));
-        if (it->second.second.isEmpty() || !picture.open(QIODevice::ReadOnly))
-            throw SourceError(it->second.first, QStringLiteral("cannot read picture file \"%1\"").arg(it->second.second));
+        QFile picture(QDir(baseDir).filePath(it->second.text));
+        if (it->second.text.isEmpty() || !picture.open(QIODevice::ReadOnly))
+            throw SourceError(it->second.line, QStringLiteral("cannot read picture file \"%1\"").arg(it->second.text));
         config.icon = picture.readAll();
     }
     return config;
@@ -106,15 +146,28 @@ BookConfig configOf(const Header &header, const QString &baseDir)
 WrittenArticle writtenArticle(SourceLine headword, std::vector<SourceLine> body)
 {
     const auto dropBlankEnds = [&body] {
-        while (!body.empty() && isBlank(body.back().text))
+        while (!body.empty() && isBlank(body.back()))
             body.pop_back();
-        const auto first = std::find_if(body.begin(), body.end(), [](const SourceLine &l) { return !isBlank(l.text); });
+        const auto first = std::find_if(body.begin(), body.end(), [](const SourceLine &l) { return !isBlank(l); });
         body.erase(body.begin(), first);
     };
     dropBlankEnds();
     WrittenArticle article;
     article.headword = std::move(headword);
-    if (!body.empty() && body.back().text.startsWith(QStringLiteral("->"))) {
+    const bool linksLine = !body.empty() && !body.back().escaped && body.back().text.startsWith(QStringLiteral("->"));
+    if (linksLine && body.back().text.startsWith(QStringLiteral("->\\"))) {
+        // The stored value exactly, as dump writes a value in no canonical form.
+        const SourceLine line = body.back();
+        body.pop_back();
+        if (const std::optional<QString> value = unescaped(QStringView(line.text).mid(3), line.number)) {
+            article.links = line;
+            article.exactLinks = value;
+            for (const QString &word : value->split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                if (!isBlank(word))
+                    article.linkWords << word.trimmed();
+        }
+        dropBlankEnds();
+    } else if (linksLine) {
         article.links = body.back();
         body.pop_back();
         for (const QString &word : article.links->text.mid(2).split(QLatin1Char(';'))) {
@@ -126,7 +179,13 @@ WrittenArticle writtenArticle(SourceLine headword, std::vector<SourceLine> body)
     }
     if (body.empty())
         throw SourceError(article.headword.number, QStringLiteral("article \"%1\" has no text").arg(article.headword.text));
-    article.text = std::move(body);
+    article.nullText = body.size() == 1 && body.front().null;
+    for (const SourceLine &line : body) {
+        if (line.null && !article.nullText)
+            throw SourceError(line.number, QStringLiteral("\\N stands for a Null text and must be its only line"));
+    }
+    if (!article.nullText)
+        article.text = std::move(body);
     return article;
 }
 
@@ -135,9 +194,11 @@ BookArticle packedArticle(const WrittenArticle &article)
     BookArticle result;
     result.list = article.headword.text;
     if (article.links) {
-        const QString stored = article.linkWords.join(QStringLiteral("; ")) + QLatin1Char('.');
+        const QString stored = article.exactLinks.value_or(article.linkWords.join(QStringLiteral("; ")) + QLatin1Char('.'));
         result.links = Pack(codePageBytes(stored, article.links->number, QStringLiteral("cross-references")));
     }
+    if (article.nullText)
+        return result;
     QByteArray text;
     for (size_t i = 0; i < article.text.size(); ++i) {
         if (i > 0)
@@ -158,14 +219,25 @@ BookSource parseBookSource(const QByteArray &utf8, const QString &baseDir)
         if (line.text.startsWith(QLatin1Char('#')))
             continue;
         if (line.text == QStringLiteral("==") || line.text.startsWith(QStringLiteral("== "))) {
-            const QString word = line.text.mid(2).trimmed();
-            if (word.isEmpty())
+            const QStringView given = valueStart(QStringView(line.text).mid(2));
+            const bool escaped = given.startsWith(u'\\');
+            const std::optional<QString> value = escaped ? unescaped(given.mid(1), line.number) : given.trimmed().toString();
+            if (!value)
+                throw SourceError(line.number, QStringLiteral("a headword cannot be Null"));
+            const QString word = *value;
+            if (word.isEmpty() && !escaped)
                 throw SourceError(line.number, QStringLiteral("article without a headword"));
             if (word.size() > kMaxHeadword)
                 throw SourceError(line.number, QStringLiteral("headword longer than 255 characters"));
             codePageBytes(word, line.number, QStringLiteral("headword"));
             pieces.push_back({{line.number, word}, {}});
         } else if (!pieces.empty()) {
+            if (line.text.startsWith(u'\\')) {
+                const std::optional<QString> value = unescaped(QStringView(line.text).mid(1), line.number);
+                line.text = value.value_or(QString());
+                line.escaped = true;
+                line.null = !value;
+            }
             pieces.back().second.push_back(std::move(line));
         } else if (!isBlank(line.text)) {
             readHeaderLine(header, line);

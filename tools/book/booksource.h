@@ -11,10 +11,13 @@
 
 namespace somnar {
 
-// One text line of a source with its 1-based line number.
+// One text line of a source with its 1-based line number. An escaped line ("\...") holds
+// its value, which is never blank; "\\N" stands for a Null field.
 struct SourceLine {
     int number = 0;
     QString text;
+    bool escaped = false;
+    bool null = false;
 };
 
 // An article as its source writes it, before packing: checks over several books read these.
@@ -23,6 +26,8 @@ struct WrittenArticle {
     std::vector<SourceLine> text;   // blank lines at either end dropped
     std::optional<SourceLine> links;
     QStringList linkWords;
+    std::optional<QString> exactLinks;   // "->\...": the stored value as written, no "." added
+    bool nullText = false;               // the only text line is "\\N"
 };
 
 // A readable book source (UTF-8 text) turned into the records of a book file.
