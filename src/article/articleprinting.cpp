@@ -19,10 +19,11 @@ bool ApplyPaper(QPrinter &printer, const PrinterChoice &choice)
     if (!choice.pageLayout)
         return true;
     return printer.setPageSize(choice.pageLayout->pageSize())
-        && printer.setPageOrientation(choice.pageLayout->orientation());
+        && printer.setPageOrientation(choice.pageLayout->orientation())
+        && printer.setPageMargins(choice.pageLayout->margins(), choice.pageLayout->units());
 }
 
-void PrintArticleCopies(RichTextView *view, QPrinter &printer, bool wholeContent, int copies)
+bool PrintArticleCopies(RichTextView *view, QPrinter &printer, bool wholeContent, int copies)
 {
     const QPointer<RichTextView> guard(view);
     for (int copy = 0; copy < copies && guard; ++copy) {
@@ -30,8 +31,11 @@ void PrintArticleCopies(RichTextView *view, QPrinter &printer, bool wholeContent
         if (!guard)
             break;
         guard->printContent(&printer, wholeContent);
+        if (printer.printerState() == QPrinter::Error)
+            return false;
         QCoreApplication::processEvents();
     }
+    return true;
 }
 
 }

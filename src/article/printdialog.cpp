@@ -8,6 +8,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,11 +55,19 @@ QString currentPrinterName()
     return chosen.isEmpty() ? QPrinterInfo::defaultPrinterName() : chosen;
 }
 
+QString askPdfFileName(QWidget *parent)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить толкование в PDF"),
+                                        QDir::home().filePath(QStringLiteral("Толкование.pdf")),
+                                        QStringLiteral("Документы PDF (*.pdf)"));
+}
+
 }
 
 PrintDialog::PrintDialog(RichTextView *view, QWidget *parent)
     : QDialog(parent)
     , m_view(view)
+    , m_askFileName(askPdfFileName)
 {
     EnsureArticleFonts();
     setWindowTitle(QStringLiteral("Печать"));
@@ -182,10 +192,12 @@ void PrintDialog::PrintInit()
         if (isCurrent)
             currentIndex = m_printers->count() - 1;
     }
-    if (currentIndex >= 0) {
-        m_printers->setCurrentIndex(currentIndex);
-        printerChosen(currentIndex);
-    }
+    // Printing into a file works on every desktop, with or without a printer queue.
+    m_printers->addItem(QIcon::fromTheme(QStringLiteral("application-pdf"), plain), kPdfPrinterName);
+    if (currentIndex < 0)
+        currentIndex = m_printers->count() - 1;
+    m_printers->setCurrentIndex(currentIndex);
+    printerChosen(currentIndex);
 }
 
 void PrintDialog::printerChosen(int index)
@@ -194,27 +206,43 @@ void PrintDialog::printerChosen(int index)
         return;
     const QString name = m_printers->itemText(index);
     CurrentPrinterChoice().printerName = name;
+    // A file holds one copy; the PDF viewer prints as many as wanted.
+    m_copies->setEnabled(!CurrentPrinterChoice().toPdf());
+    m_spinner->setEnabled(!CurrentPrinterChoice().toPdf());
+    if (CurrentPrinterChoice().toPdf()) {
+        m_type->setText(QStringLiteral("Документ PDF"));
+        m_place->setText(QStringLiteral("Файл, имя которого спросят при печати"));
+        return;
+    }
     const PrinterType type = GetPrinterType(name, QPrinterInfo::printerInfo(name).location());
     m_type->setText(type.type);
     m_place->setText(type.place);
 }
 
+std::unique_ptr<QPrinter> PrintDialog::makePrinter() const
+{
+    if (!CurrentPrinterChoice().toPdf())
+        return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(currentPrinterName()));
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    return printer;
+}
+
 void PrintDialog::pageSetup()
 {
     PrinterChoice &choice = CurrentPrinterChoice();
-    QPrinter printer(QPrinterInfo::printerInfo(currentPrinterName()));
-    printer.setPageMargins(QMarginsF(30, 20, 15, 20), QPageLayout::Millimeter);
-    ApplyPaper(printer, choice);
-    QPageSetupDialog dialog(&printer, this);
+    const std::unique_ptr<QPrinter> printer = makePrinter();
+    printer->setPageMargins(QMarginsF(30, 20, 15, 20), QPageLayout::Millimeter);
+    ApplyPaper(*printer, choice);
+    QPageSetupDialog dialog(printer.get(), this);
     if (dialog.exec() != QDialog::Accepted) {
         choice.pageLayout.reset();
         return;
     }
-    QPrinter check(QPrinterInfo::printerInfo(currentPrinterName()));
-    PrinterChoice accepted{choice.printerName, printer.pageLayout()};
-    if (!ApplyPaper(check, accepted)) {
-        ShowMessage(this, QMessageBox::Critical, QStringLiteral("Принтер не поддерживает данный формат страницы."),
-                    windowTitle());
+    const std::unique_ptr<QPrinter> check = makePrinter();
+    PrinterChoice accepted{choice.printerName, printer->pageLayout()};
+    if (!ApplyPaper(*check, accepted)) {
+        ShowMessage(this, QMessageBox::Critical, QStringLiteral("Принтер не поддерживает данный формат страницы."));
         return;
     }
     choice.pageLayout = accepted.pageLayout;
@@ -223,11 +251,27 @@ void PrintDialog::pageSetup()
 void PrintDialog::Davay()
 {
     QCoreApplication::processEvents();
+    const std::unique_ptr<QPrinter> printer = makePrinter();
+    int jobs = copies();
+    if (CurrentPrinterChoice().toPdf()) {
+        QString fileName = m_askFileName(this);
+        if (fileName.isEmpty())
+            return;
+        if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            fileName += QStringLiteral(".pdf");
+        printer->setOutputFileName(fileName);
+        jobs = 1;
+    }
     if (m_view && wholeContent())
         m_view->select(0, 0);
-    QPrinter printer(QPrinterInfo::printerInfo(currentPrinterName()));
-    ApplyPaper(printer, CurrentPrinterChoice());
-    PrintArticleCopies(m_view, printer, wholeContent(), copies());
+    ApplyPaper(*printer, CurrentPrinterChoice());
+    if (!PrintArticleCopies(m_view, *printer, wholeContent(), jobs)) {
+        const QString failure = CurrentPrinterChoice().toPdf()
+            ? QStringLiteral("Не удалось записать файл «%1».").arg(printer->outputFileName())
+            : QStringLiteral("Принтер «%1» не принял задание печати.").arg(printer->printerName());
+        ShowMessage(this, QMessageBox::Critical, failure);
+        return;
+    }
     accept();
 }
 

@@ -5,19 +5,29 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QRadioButton;
 class QScrollBar;
 
 namespace somnar {
 
-// "Печать": printer, range and copies for the article view.
+// "Печать": printer, range and copies for the article view. The printer list always ends
+// with "Файл PDF…", which prints into a file the user names.
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
+    // Asks where to save the PDF file; empty when the user cancels.
+    using FileNameAsker = std::function<QString(QWidget *parent)>;
+
     PrintDialog(RichTextView *view, QWidget *parent);
+
+    void setFileNameAsker(FileNameAsker ask) { m_askFileName = std::move(ask); }
 
     int copies() const;
     void setCopiesText(const QString &text);
@@ -25,7 +35,8 @@ public:
 
     // Fills the printer list; the current printer gets image 2 and is selected.
     void PrintInit();
-    // Prints every copy on the chosen printer and closes.
+    // Prints every copy on the chosen printer (or into the named PDF file) and closes; stays
+    // open when the user cancels the file name or the printing fails.
     void Davay();
 
 private:
@@ -36,6 +47,8 @@ private:
     void copiesTyped(const QString &text);
     void copiesMoved(int value);
     void pageSetup();
+    // The chosen printer, or a PDF writer for the PDF entry.
+    std::unique_ptr<QPrinter> makePrinter() const;
 
     QPointer<RichTextView> m_view;
     QComboBox *m_printers = nullptr;
@@ -45,6 +58,7 @@ private:
     QRadioButton *m_selection = nullptr;
     QLineEdit *m_copies = nullptr;
     QScrollBar *m_spinner = nullptr;
+    FileNameAsker m_askFileName;
 };
 
 }

@@ -8,6 +8,7 @@
 
 #include "articletestsupport.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -241,6 +242,59 @@ TEST(PrintDialog, RangeFollowsTheSelectionAndCopiesStayWithinLimits)
     PrintDialog dialog(&view, nullptr);
     EXPECT_TRUE(dialog.findChild<QRadioButton *>(u"Option2"_qs)->isChecked());
     EXPECT_FALSE(dialog.wholeContent());
+}
+
+TEST(PrintDialog, PdfFileWorksWithoutAnyPrinter)
+{
+    EnsureApplication();
+    QTemporaryDir dir;
+    RichTextView view;
+    ASSERT_TRUE(RenderArticle(view, u"Кот"_qs, TwoBooks()));
+    const auto pagesIn = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? int(file.readAll().count("/Type /Page\n")) : -1;
+    };
+    const auto printInto = [&](const QString &fileName, int copies) {
+        PrintDialog dialog(&view, nullptr);
+        auto *printers = dialog.findChild<QComboBox *>(u"ImageCombo1"_qs);
+        EXPECT_EQ(printers->itemText(printers->count() - 1), u"Файл PDF…"_qs);
+        dialog.setCopiesText(QString::number(copies));
+        printers->setCurrentIndex(printers->count() - 1);
+        EXPECT_FALSE(dialog.findChild<QLineEdit *>(u"Text1"_qs)->isEnabled()) << "a file holds one copy";
+        dialog.setFileNameAsker([&](QWidget *) { return fileName; });
+        dialog.Davay();
+        return dialog.result() == QDialog::Accepted;
+    };
+    MessageCatcher messages;
+    EXPECT_TRUE(printInto(dir.filePath(u"one"_qs), 1));
+    const int onePage = pagesIn(dir.filePath(u"one.pdf"_qs));
+    EXPECT_GE(onePage, 1) << "the .pdf ending is added";
+    EXPECT_TRUE(printInto(dir.filePath(u"two.pdf"_qs), 2));
+    EXPECT_EQ(pagesIn(dir.filePath(u"two.pdf"_qs)), onePage);
+    EXPECT_TRUE(messages.texts.isEmpty());
+
+    EXPECT_FALSE(printInto(QString(), 1)) << "a cancelled file name leaves the dialog open";
+    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_FALSE(printInto(dir.filePath(u"missing/folder/x.pdf"_qs), 1));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(u"Не удалось записать файл «"_qs)) << messages.texts[0].toStdString();
+    EXPECT_EQ(messages.titles[0], u"Сонник OKV Somnar 3"_qs);
+    EXPECT_EQ(messages.icons[0], QMessageBox::Critical);
+    CurrentPrinterChoice() = {};
+}
+
+TEST(PrintArticle, PageSetupKeepsPaperOrientationAndMargins)
+{
+    EnsureApplication();
+    PrinterChoice choice;
+    choice.pageLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(10, 11, 12, 13),
+                                    QPageLayout::Millimeter);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    ASSERT_TRUE(ApplyPaper(printer, choice));
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 11, 12, 13));
 }
 
 TEST(PrintArticle, EachCopyIsItsOwnJob)
