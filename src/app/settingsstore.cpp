@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace somnar {
 namespace {
 
@@ -113,7 +115,7 @@ bool SettingsStore::writeFile() const
     if (!temp.open())
         return false;
     const QByteArray bytes = text.toUtf8();
-    if (temp.write(bytes) != bytes.size() || !temp.flush())
+    if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
         return false;
     temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!m_rename(temp.fileName(), info.absoluteFilePath()))
@@ -157,6 +159,12 @@ bool SettingsStore::getBool(const QString &section, const QString &name, bool de
 bool SettingsStore::save(const QString &section, const QString &name, const QString &text)
 {
     m_sections[section][name] = text;
+    return m_holding || writeFile();
+}
+
+bool SettingsStore::commitWrites()
+{
+    m_holding = false;
     return writeFile();
 }
 

@@ -14,7 +14,7 @@ inline const QString kLocationSection = QStringLiteral("UserLocation");
 // The user's settings: small named text values in sections, kept in one INI file of the
 // application "OKV_Programming" in the user's configuration folder. Value names are kept
 // verbatim (a book's full path is a value name). Every save rewrites the file through a
-// temporary file and a rename, so a failed write leaves the previous file as it was.
+// temporary file, flushed to disk and renamed, so a write cut short leaves the previous file.
 class SettingsStore {
 public:
     using RenameFunction = std::function<bool(const QString &from, const QString &to)>;
@@ -38,6 +38,11 @@ public:
     bool save(const QString &section, const QString &name, double value);
     bool save(const QString &section, const QString &name, bool value);
 
+    // Keeps the saves that follow in memory until commitWrites() writes them as one file:
+    // the exit saves many values and must not rewrite the file for each.
+    void holdWrites() { m_holding = true; }
+    bool commitWrites();
+
     // For tests: the step that puts the written file in place.
     void setRenameFunction(RenameFunction rename) { m_rename = std::move(rename); }
 
@@ -48,6 +53,7 @@ private:
     QString m_filePath;
     QMap<QString, QMap<QString, QString>> m_sections;
     RenameFunction m_rename;
+    bool m_holding = false;
 };
 
 }

@@ -23,6 +23,7 @@ TolkConnector::TolkConnector(Form1 &mainWindow, SettingsStore &settings)
 {
     connect(&m_main, &Form1::tolkRequested, this, &TolkConnector::ShowTolk);
     connect(&m_main, &Form1::tolkCloseRequested, this, &TolkConnector::closeWindow);
+    connect(&m_main, &Form1::exitStarted, this, &TolkConnector::closeWindow);
     connect(&m_main, &Form1::wordChosen, this, &TolkConnector::wordChosen);
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/twips.h"
 
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
@@ -24,7 +25,8 @@ struct SavedTolkGeometry {
 
 // The window's rectangle in pixels: the saved values with their defaults (the main window's
 // top, 15, the design size), width and height at least 4000 twips, a top or left below 1
-// centred on the screen.
-QRect TolkGeometry(const SavedTolkGeometry &saved, int mainWindowTopTwips, const QRect &screen);
+// centred on the screen. Then the window with its frame is put wholly on the screen's area.
+QRect TolkGeometry(const SavedTolkGeometry &saved, int mainWindowTopTwips, const QRect &screen,
+                   const QMargins &frame = {});
 
 }

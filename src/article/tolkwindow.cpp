@@ -10,6 +10,7 @@
 #include "article/searchform.h"
 #include "article/tolkgeometry.h"
 #include "article/toolbaricons.h"
+#include "controls/screenfit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +18,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,6 +46,7 @@ bool isWindowKey(const QKeyEvent &key)
     case Qt::Key_Escape:
     case Qt::Key_F3:
         return mods == Qt::NoModifier;
+    case Qt::Key_F:
     case Qt::Key_H:
     case Qt::Key_P:
     case Qt::Key_C:
@@ -161,7 +162,7 @@ void TolkWindow::restoreGeometry()
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const SavedTolkGeometry saved{storedInt(m_settings, kTop), storedInt(m_settings, kLeft),
                                   storedInt(m_settings, kHeight), storedInt(m_settings, kWidth)};
-    setGeometry(TolkGeometry(saved, mainTop, available));
+    setGeometry(TolkGeometry(saved, mainTop, available, FrameMargins(*this)));
 }
 
 void TolkWindow::saveGeometry()
@@ -277,12 +278,7 @@ void TolkWindow::copyArticle()
 
 void TolkWindow::printArticle()
 {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        ShowMessage(this, QMessageBox::Warning,
-                    QStringLiteral("В системе нет принтеров. Установите принтер и повторите попытку."),
-                    windowTitle());
-        return;
-    }
+    // Without a printer queue the dialog still prints into a PDF file.
     PrintDialog dialog(m_view, this);
     dialog.exec();
 }
@@ -350,6 +346,7 @@ bool TolkWindow::handleKey(QKeyEvent *event)
         close();
         break;
     case Qt::Key_F3:
+    case Qt::Key_F:  // Ctrl+F: what find is on every desktop
         run(m_find);
         break;
     case Qt::Key_H:

@@ -13,6 +13,22 @@ namespace somnar {
 
 namespace {
 constexpr int kIconSide = 20;
+
+// Grey and paler, the transparency kept.
+QPixmap greyed(const QPixmap &pixmap)
+{
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 3 / 4);
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(pixmap.devicePixelRatio());
+    return result;
+}
 }
 
 BookBar::BookBar(BookCatalogue &catalogue, QWidget *parent)
@@ -66,12 +82,17 @@ QIcon BookBar::buttonImage(qsizetype k) const
 {
     const QByteArray picture = m_catalogue.book(k).database.config().icon.value_or(QByteArray());
     QIcon icon;
+    // A switched-off book shows its picture greyed: the state is seen at a glance.
+    const auto add = [&icon](const QPixmap &pixmap) {
+        icon.addPixmap(pixmap, QIcon::Normal, QIcon::On);
+        icon.addPixmap(greyed(pixmap), QIcon::Normal, QIcon::Off);
+    };
     for (qreal ratio : {1.0, 2.0}) {
         const QSize side(kIconSide, kIconSide);
         QPixmap standard = artworkPixmap(QStringLiteral("default"), side, ratio);
         QPixmap own;
         if (picture.isEmpty() || !own.loadFromData(picture)) {
-            icon.addPixmap(standard);
+            add(standard);
             continue;
         }
         // The book's own picture shows through the transparent cover of the standard image.
@@ -83,7 +104,7 @@ QIcon BookBar::buttonImage(qsizetype k) const
         painter.drawPixmap(QRectF(3, 3, kIconSide - 6, kIconSide - 6), own, own.rect());
         painter.drawPixmap(0, 0, standard);
         painter.end();
-        icon.addPixmap(combined);
+        add(combined);
     }
     return icon;
 }

@@ -8,8 +8,10 @@
 #include "app/settingsstore.h"
 #include "controls/artwork.h"
 #include "controls/process.h"
+#include "controls/screenfit.h"
 #include "dictionary/bookbar.h"
 #include "dictionary/headerstrip.h"
+#include "dictionary/listcolumns.h"
 #include "dictionary/loadbooksmessage.h"
 #include "dictionary/mainlayout.h"
 #include "dictionary/statustext.h"
@@ -28,8 +30,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -38,6 +42,7 @@ namespace somnar {
 
 namespace {
 constexpr int kTimerMilliseconds = 500;
+constexpr int kColumnGap = 8;  // pixels between two columns of words
 const QColor kLinkNavy(0, 0, 128);
 const QColor kLinkBlue(0, 0, 255);
 
@@ -189,8 +194,19 @@ void Form1::createDictionaryPane()
     m_listView1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listView1->setModel(m_model);
     m_listView1->installEventFilter(this);
-    connect(m_listView1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onCurrentChanged);
+    m_listView1->viewport()->installEventFilter(this);
+    connect(m_listView1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onSelectionMoved);
+    connect(m_listView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Form1::onSelectionMoved);
+    connect(m_listView1, &QListView::clicked, this, &Form1::onListClicked);
     connect(m_listView1, &QListView::doubleClicked, this, &Form1::ListView1_DblClick);
+
+    m_emptyHint = new QLabel(QStringLiteral("Все сонники выключены. Включите хотя бы один на панели сонников."),
+                             m_picture2);
+    m_emptyHint->setObjectName(QStringLiteral("EmptyListHint"));
+    m_emptyHint->setWordWrap(true);
+    m_emptyHint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_emptyHint->setMargin(6);
+    m_emptyHint->hide();
 
     m_text1 = new QLineEdit(m_picture2);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -261,14 +277,20 @@ void Form1::applyGeometry()
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     const TwipsGeometry g = LoadWindowGeometry(m_settings, Twips(screenSize.width()), Twips(screenSize.height()));
-    resize(int(g.width) / kTwipsPerPixel, int(g.height) / kTwipsPerPixel);
-    move(int(g.left) / kTwipsPerPixel, int(g.top) / kTwipsPerPixel);
+    // Whatever the file holds, the whole window, frame included, lands on a screen.
+    const QMargins frame = FrameMargins(*this);
+    const QRectF wanted(g.left / kTwipsPerPixel, g.top / kTwipsPerPixel,
+                        g.width / kTwipsPerPixel + frame.left() + frame.right(),
+                        g.height / kTwipsPerPixel + frame.top() + frame.bottom());
+    const QRect fitted = FitOnScreen(wanted, AvailableArea(wanted));
+    resize(fitted.size().shrunkBy(frame));
+    move(fitted.topLeft());
 }
 
 bool Form1::LoadBooks()
 {
     const BookCatalogue::LoadResult result = m_catalogue.load(m_dataFolder, m_settings);
-    const QString message = LoadBooksMessage(result, m_dataFolder);
+    const QString message = LoadBooksMessage(result, m_dataFolder, m_catalogue.skipped());
     if (!message.isEmpty()) {
         if (m_splash)
             m_splash->close();
@@ -278,7 +300,17 @@ bool Form1::LoadBooks()
     }
     m_toolbar2->LoadButtons();
     LoadList();
+    // Named once the window is on the screen, so the user sees what still works beside it.
+    if (!m_catalogue.skipped().empty())
+        QTimer::singleShot(0, this, &Form1::reportSkippedBooks);
     return true;
+}
+
+void Form1::reportSkippedBooks()
+{
+    if (m_splash)
+        m_splash->close();
+    ShowMessage(this, QMessageBox::Warning, SkippedBooksMessage(m_catalogue.skipped()));
 }
 
 void Form1::Toolbar2_ButtonClick()
@@ -297,8 +329,9 @@ void Form1::Timer1_Timer()
 
 void Form1::LoadList()
 {
-    // Pending events run between books; a change of books meanwhile rebuilds once more at the
-    // end instead of starting a second rebuild inside this one.
+    // Pending events run between books, keys and clicks excepted: a letter typed meanwhile
+    // waits for the rebuilt list instead of being overwritten by its first word. A change of
+    // books from code meanwhile rebuilds once more at the end instead of inside this one.
     if (m_rebuilding) {
         m_rebuildAgain = true;
         return;
@@ -308,14 +341,19 @@ void Form1::LoadList()
     do {
         m_rebuildAgain = false;
         m_listView1->setUpdatesEnabled(false);
-        m_index.build(m_catalogue, [] { QCoreApplication::processEvents(); });
+        m_index.build(m_catalogue, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
         m_model->reload();
+        m_widestWord = -1;
+        if (m_listMode[1]->isChecked())
+            applyColumnGrid();
         m_listView1->setUpdatesEnabled(true);
     } while (m_rebuildAgain);
     StText();
     emit tolkCloseRequested();
     m_tolk->setChecked(false);
     Listcheck();
+    // A blank list would not say why it is blank.
+    m_emptyHint->setVisible(m_catalogue.count() > 0 && m_catalogue.switchedOnCount() == 0);
     QApplication::restoreOverrideCursor();
     m_rebuilding = false;
 }
@@ -336,14 +374,26 @@ void Form1::Toolbar4_ButtonClick(int button)
         m_listView1->setFlow(QListView::TopToBottom);
         m_listView1->setGridSize(QSize());
     } else if (button == 2) {
-        // Fixed cells keep the columns even; long words are cut with an ellipsis.
         m_listView1->setFlow(QListView::TopToBottom);
         m_listView1->setWrapping(true);
         m_listView1->setResizeMode(QListView::Adjust);
-        m_listView1->setGridSize(QSize(9 * fontMetrics().averageCharWidth() + 24, fontMetrics().height() + 3));
+        applyColumnGrid();
     }
     if (const int position = selectedPosition())
         SetVisible(position);
+}
+
+void Form1::applyColumnGrid()
+{
+    // Even columns as wide as the widest word shown, so that no word is cut; only a word wider
+    // than the whole list is.
+    if (m_widestWord < 0)
+        m_widestWord = WidestWordWidth(m_index.words(), m_listView1->fontMetrics());
+    const int textMargin = m_listView1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listView1) + 1;
+    int width = m_widestWord + 2 * textMargin + kColumnGap;
+    if (m_listView1->width() > kColumnGap)
+        width = std::min(width, m_listView1->width() - kColumnGap);
+    m_listView1->setGridSize(QSize(width, m_listView1->fontMetrics().height() + 3));
 }
 
 void Form1::Toolbar1_ButtonClick(const QString &key)
@@ -383,6 +433,9 @@ void Form1::Picture2_Resize()
     m_toolbar4->setGeometry(ToPixels(d.toolbar4));
     m_text2->setGeometry(ToPixels(d.text2));
     m_listView1->setGeometry(ToPixels(d.list));
+    if (m_listMode[1]->isChecked())
+        applyColumnGrid();
+    m_emptyHint->setGeometry(ToPixels(d.list));
     m_text1->setGeometry(ToPixels(d.text1));
 }
 
@@ -501,13 +554,19 @@ void Form1::ExitApp(bool fast)
         return;
     m_exiting = true;
     m_tray1->setVisible(false);
+    // Every value of the exit, the other windows' included, goes to the file in one write;
+    // the fast exit writes none.
+    m_settings.holdWrites();
     if (!fast)
         SaveExitState(exitState(), m_settings);
     QFile::remove(ProgramFolder() + QStringLiteral("/article.doc"));
     m_options.closeToTray = false;
     m_timer1.stop();
     m_timer2.stop();
+    emit exitStarted();
     close();
+    if (!fast)
+        m_settings.commitWrites();
     m_exited = true;
     emit exitRequested();
 }
@@ -583,6 +642,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             ListView1_GotFocus();
         } else if (watched == m_treeView1) {
             m_literatureMode = true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_listView1->viewport()) {
+            const QModelIndex pressed = m_listView1->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            m_pressedOnSelected = pressed.isValid() && pressed.row() + 1 == selectedPosition();
         }
         break;
     case QEvent::MouseButtonRelease:

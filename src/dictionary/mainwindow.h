@@ -92,6 +92,7 @@ public:
     BookBar *Toolbar2() const { return m_toolbar2; }
     QAction *tolkButton() const { return m_tolk; }
     QAction *listModeButton(int button) const { return m_listMode[button - 1]; }
+    QLabel *emptyListHint() const { return m_emptyHint; }
     QLabel *Label6() const;
     QLabel *Label7() const;
     StatusStrip *StatusBar1() const { return m_statusBar1; }
@@ -111,6 +112,7 @@ signals:
     void aboutRequested();
     void trayMenuRequested(const QPoint &cursor);
     void fromTrayRequested();     // other windows close when the main window comes back
+    void exitStarted();           // the other windows close now; their saves join the exit's
     void exitRequested();         // the program must end now
 
 protected:
@@ -129,6 +131,8 @@ private:
     void createStatusBar();
     void createTray();
     void applyGeometry();
+    void reportSkippedBooks();
+    void applyColumnGrid();
 
     void Form_Resize();
     void Picture2_Resize();
@@ -141,7 +145,8 @@ private:
     void ListView1_GotFocus();
     void Listcheck();
     void selectPosition(int position);
-    void onCurrentChanged();
+    void onSelectionMoved();
+    void onListClicked(const QModelIndex &index);
     void Timer1_Timer();
     void Toolbar1_ButtonClick(const QString &key);
     void Tray1_MouseUp(int button);
@@ -171,6 +176,8 @@ private:
     QAction *m_listMode[2] = {};
     QFrame *m_text2 = nullptr;
     QListView *m_listView1 = nullptr;
+    QLabel *m_emptyHint = nullptr;
+    int m_widestWord = -1;  // pixels; -1 until measured for the current list
     QLineEdit *m_text1 = nullptr;
     StatusStrip *m_statusBar1 = nullptr;
     TrayArea *m_tray1 = nullptr;
@@ -184,6 +191,8 @@ private:
     bool m_literatureOpen = false;
     bool m_literatureMode = false;
     bool m_selectingQuietly = false;
+    bool m_pressedOnSelected = false;
+    int m_chosenPosition = 0;  // the word last chosen, 1-based
     bool m_rebuilding = false;
     bool m_rebuildAgain = false;
     bool m_exiting = false;

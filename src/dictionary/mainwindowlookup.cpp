@@ -34,10 +34,20 @@ void Form1::selectPosition(int position)
     m_selectingQuietly = false;
 }
 
-void Form1::onCurrentChanged()
+void Form1::onSelectionMoved()
 {
-    if (!m_selectingQuietly && selectedPosition() > 0)
+    // The view reports a keyboard move and a click through different signals, each once.
+    const int position = selectedPosition();
+    if (!m_selectingQuietly && position > 0 && position != m_chosenPosition)
+        ListView1_ItemClick(position);
+}
+
+void Form1::onListClicked(const QModelIndex &index)
+{
+    // A click on another word has already been handled as a change of the selection.
+    if (m_pressedOnSelected && index.row() + 1 == selectedPosition())
         ListView1_ItemClick(selectedPosition());
+    m_pressedOnSelected = false;
 }
 
 void Form1::Text1_Change()
@@ -116,6 +126,7 @@ void Form1::ListView1_GotFocus()
 
 void Form1::ListView1_ItemClick(int position)
 {
+    m_chosenPosition = position;
     m_tolk->setEnabled(true);
     const QString word = m_index.words()[size_t(position - 1)];
     emit wordChosen(word);
@@ -173,6 +184,8 @@ void Form1::Listcheck()
     }
     selectPosition(1);
     m_text1->setText(m_index.words().front());
+    // The word put back is selected, so the next letter typed starts a new search.
+    m_text1->selectAll();
     m_tolk->setEnabled(true);
     m_text1->setEnabled(!m_literatureOpen);
     m_listView1->setEnabled(true);

@@ -1,21 +1,25 @@
 #include "app/messages.h"
 #include "app/settingsstore.h"
 #include "article/articleclipboard.h"
+#include "article/printdialog.h"
 #include "article/richtextview.h"
 #include "article/searchform.h"
 #include "article/textpositions.h"
 #include "article/tolkwindow.h"
+#include "controls/twips.h"
 
 #include "articletestsupport.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPrinterInfo>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -184,19 +188,42 @@ TEST_F(TolkWindowTest, WindowKeysWorkWhileTheViewHasTheFocus)
     EXPECT_EQ(view->tag(), u"Кот"_qs);
     EXPECT_TRUE(window->history().isEmpty());
 
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        QStringList messages;
-        setMessageHandler([&](QMessageBox::Icon, const QString &, const QString &text) { messages << text; });
-        sendKey(view, Qt::Key_P, Qt::ControlModifier);
-        setMessageHandler({});
-        EXPECT_EQ(messages, QStringList{u"В системе нет принтеров. Установите принтер и повторите попытку."_qs});
-    }
+    // With or without a printer queue Ctrl+P opens the print dialog, whose list ends with PDF.
+    QStringList messages;
+    setMessageHandler([&](QMessageBox::Icon, const QString &, const QString &text) { messages << text; });
+    QString lastPrinter;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<PrintDialog *>(QApplication::activeModalWidget())) {
+            const auto *printers = dialog->findChild<QComboBox *>(u"ImageCombo1"_qs);
+            lastPrinter = printers->itemText(printers->count() - 1);
+            dialog->reject();
+        }
+    });
+    sendKey(view, Qt::Key_P, Qt::ControlModifier);
+    setMessageHandler({});
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(lastPrinter, u"Файл PDF…"_qs);
 
     bool closed = false;
     QObject::connect(window, &TolkWindow::closed, [&] { closed = true; });
     sendKey(view, Qt::Key_Escape);
     EXPECT_TRUE(closed);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TolkWindowTest, FindOpensWithF3AndWithCtrlF)
+{
+    const struct {
+        int key;
+        Qt::KeyboardModifiers mods;
+    } keys[] = {{Qt::Key_F3, Qt::NoModifier}, {Qt::Key_F, Qt::ControlModifier}};
+    for (const auto &k : keys) {
+        window->ShowTolk(u"Кот"_qs);
+        sendKey(window->view(), k.key, k.mods);
+        ASSERT_TRUE(window->searchForm()) << k.key;
+        EXPECT_TRUE(window->searchForm()->isVisible()) << k.key;
+        window->close();
+    }
 }
 
 TEST_F(TolkWindowTest, CopyWithNothingSelectedTakesTheWholeArticle)
@@ -228,4 +255,24 @@ TEST_F(TolkWindowTest, GeometryIsSavedAndCorrected)
 
     window->ShowTolk(QString());
     EXPECT_EQ(window->geometry(), QRect(100, 120, 500, 400));
+}
+
+TEST_F(TolkWindowTest, AbsurdGeometryLandsWhollyOnTheScreen)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        const char *top, *left, *width, *height;
+    } cases[] = {{"1e30", "15", "999999", "999999"}, {"200000", "200000", "6330", "3900"}};
+    for (const auto &c : cases) {
+        settings->save(kMainSection, u"TTop"_qs, QString::fromLatin1(c.top));
+        settings->save(kMainSection, u"TLeft"_qs, QString::fromLatin1(c.left));
+        settings->save(kMainSection, u"TWidth"_qs, QString::fromLatin1(c.width));
+        settings->save(kMainSection, u"THeight"_qs, QString::fromLatin1(c.height));
+        window->ShowTolk(u"Кот"_qs);
+        EXPECT_TRUE(area.contains(window->geometry())) << c.top;
+        const QRect shown = window->geometry();
+        window->close();
+        EXPECT_EQ(settings->get(kMainSection, u"TWidth"_qs), QString::number(Twips(shown.width())));
+        EXPECT_EQ(settings->get(kMainSection, u"TTop"_qs), QString::number(Twips(shown.top())));
+    }
 }

@@ -1,6 +1,9 @@
 #include "app/messages.h"
+#include "controls/screenfit.h"
+#include "controls/twips.h"
 #include "dictionary/bookbar.h"
 #include "dictionary/exitsettings.h"
+#include "dictionary/listcolumns.h"
 #include "dictionary/mainlayout.h"
 #include "dictionary/mainwindow.h"
 #include "dictionary/statusstrip.h"
@@ -16,8 +19,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QTest>
 #include <QToolButton>
+
+#include <cstdio>
 
 using namespace somnar;
 using namespace somnar::testing;
@@ -101,7 +109,7 @@ TEST_F(MainWindowTest, FailuresEndStartUpWithTheirMessageAndSaveNothing)
         const char *start;
     } cases[] = {
         {"no books", false, false, "В папке данных программы не найдено ни одного сонника!"},
-        {"marked garbage", true, true, "Невозможно найти папку с данными:"},
+        {"only marked garbage", false, true, "Среди файлов программы нет сонников совместимых с текущей версией!"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,6 +133,26 @@ TEST_F(MainWindowTest, FailuresEndStartUpWithTheirMessageAndSaveNothing)
         EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8(c.start))) << messages[0].text.toStdString();
         EXPECT_FALSE(QFile::exists(local.settingsPath())) << "the fast exit saves nothing";
     }
+}
+
+TEST_F(MainWindowTest, DamagedBookBesideGoodOnesIsNamedOnceTheWindowIsUp)
+{
+    addBooks();
+    QFile junk(folder.path("2.book"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(kBookMarker) + QByteArray(3000, '\x01'));
+    junk.close();
+
+    auto form = open();
+    EXPECT_FALSE(form->hasExited());
+    EXPECT_EQ(form->Toolbar2()->buttonCount(), 2);
+    EXPECT_EQ(listed(*form), QStringList({"Аист", "Баня", "Вода", "Дом", "Море", "Якорь"}));
+    EXPECT_TRUE(messages.empty()) << "the message waits for the window";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(messages[0].title, QStringLiteral("Сонник OKV Somnar 3"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("Файл «2.book» повреждён и пропущен: база данных сонника испорчена."));
 }
 
 TEST_F(MainWindowTest, BookMenusSwitchBooksAndRebuildTheList)
@@ -159,6 +187,88 @@ TEST_F(MainWindowTest, BookMenusSwitchBooksAndRebuildTheList)
     EXPECT_EQ(listed(*form), QStringList({"Аист", "Баня", "Вода", "Дом"}));
     EXPECT_TRUE(form->Text1()->isEnabled());
     EXPECT_EQ(form->selectedWord(), QStringLiteral("Аист"));
+}
+
+TEST_F(MainWindowTest, TypingAfterARebuildStartsANewSearch)
+{
+    addBooks();
+    auto form = open();
+    QLineEdit *box = form->Text1();
+    box->setText(QStringLiteral("Лу"));
+    form->Toolbar2()->button(2)->click();
+    EXPECT_EQ(box->text(), QStringLiteral("Аист"));
+    EXPECT_EQ(box->selectedText(), box->text()) << "the word put back is selected";
+    press(box, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("М"));
+    press(box, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("о"));
+    EXPECT_EQ(box->text(), QStringLiteral("Мо"));
+    EXPECT_EQ(form->selectedWord(), QStringLiteral("Море"));
+}
+
+TEST_F(MainWindowTest, ClickingTheSelectedWordChoosesItAgain)
+{
+    addBooks();
+    auto form = open();
+    form->show();
+    QListView *list = form->ListView1();
+    QSignalSpy chosen(form.get(), &Form1::wordChosen);
+    const auto click = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    };
+    click(2);
+    ASSERT_EQ(chosen.count(), 1) << "another word: chosen once";
+    EXPECT_EQ(chosen.takeFirst().at(0).toString(), QStringLiteral("Баня"));
+    click(2);
+    ASSERT_EQ(chosen.count(), 1) << "the selected word: its article again";
+    EXPECT_EQ(chosen.takeFirst().at(0).toString(), QStringLiteral("Баня"));
+}
+
+TEST_F(MainWindowTest, SwitchedOffBooksLookSwitchedOff)
+{
+    addBooks();
+    auto form = open();
+    form->show();
+    BookBar *bar = form->Toolbar2();
+    const auto greyOnly = [](const QIcon &icon, QIcon::State state) {
+        const QImage image = icon.pixmap(QSize(20, 20), QIcon::Normal, state).toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qAlpha(p) > 0 && (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)))
+                    return false;
+            }
+        return true;
+    };
+    EXPECT_FALSE(greyOnly(bar->button(1)->icon(), QIcon::On)) << "a switched-on book in colour";
+    EXPECT_TRUE(greyOnly(bar->button(1)->icon(), QIcon::Off)) << "a switched-off book greyed";
+    EXPECT_TRUE(form->emptyListHint()->isHidden());
+
+    bar->mnuBooksAll_Click(1);
+    EXPECT_FALSE(form->emptyListHint()->isHidden());
+    EXPECT_EQ(form->emptyListHint()->text(),
+              QStringLiteral("Все сонники выключены. Включите хотя бы один на панели сонников."));
+    EXPECT_EQ(form->emptyListHint()->geometry(), form->ListView1()->geometry());
+    bar->button(2)->click();
+    EXPECT_TRUE(form->emptyListHint()->isHidden());
+}
+
+TEST_F(MainWindowTest, ColumnsFitTheLongestWords)
+{
+    folder.add({"1.book", "Народный", {"Ёж", "Землетрясение", "Бывший возлюбленный", "Крещенский мороз", "Ил"}});
+    auto form = open();
+    form->resize(420, 600);
+    form->show();
+    form->listModeButton(2)->trigger();
+    QListView *list = form->ListView1();
+    const int textMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        const QString word = index.data().toString();
+        EXPECT_GE(list->visualRect(index).width() - 2 * textMargin, list->fontMetrics().horizontalAdvance(word))
+            << word.toStdString();
+    }
+    EXPECT_EQ(WidestWordWidth({QStringLiteral("Ил"), QStringLiteral("Землетрясение"), QStringLiteral("ШШШШ")},
+                              list->fontMetrics()),
+              list->fontMetrics().horizontalAdvance(QStringLiteral("Землетрясение")));
 }
 
 TEST_F(MainWindowTest, SearchBoxAndListKeys)
@@ -234,6 +344,46 @@ TEST_F(MainWindowTest, NormalExitSavesTheStateThatTheNextStartRestores)
     EXPECT_FALSE(again->Toolbar2()->button(3)->isChecked());
     EXPECT_TRUE(again->listModeButton(2)->isChecked());
     EXPECT_EQ(again->size(), QSize(300, 500));
+}
+
+TEST_F(MainWindowTest, NormalExitWritesTheSettingsFileOnce)
+{
+    addBooks();
+    auto form = open();
+    int writes = 0;
+    settings->setRenameFunction([&](const QString &from, const QString &to) {
+        ++writes;
+        return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    });
+    form->ExitApp(false);
+    EXPECT_EQ(writes, 1);
+    SettingsStore saved(folder.settingsPath());
+    EXPECT_EQ(saved.get(kBooksSection, folder.path("3.book")), QStringLiteral("1"));
+    EXPECT_EQ(saved.get(kMainSection, "LastWord"), QStringLiteral("Абажур"));
+}
+
+TEST_F(MainWindowTest, AbsurdGeometryLandsWhollyOnTheScreen)
+{
+    addBooks();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::vector<std::vector<std::pair<const char *, const char *>>> saved = {
+        {{"Top", "200000"}, {"Left", "200000"}},
+        {{"Top", "1e30"}, {"Left", "-1e30"}, {"Width", "999999"}, {"Height", "999999"}},
+    };
+    for (const auto &values : saved) {
+        {
+            SettingsStore store(folder.settingsPath());
+            for (const auto &[name, value] : values)
+                store.save(kMainSection, QString::fromLatin1(name), QString::fromLatin1(value));
+        }
+        auto form = open();
+        const QRect frame(form->pos(), form->size().grownBy(FrameMargins(*form)));
+        EXPECT_TRUE(area.contains(frame)) << values.front().second;
+        form->ExitApp(false);
+        SettingsStore after(folder.settingsPath());
+        EXPECT_EQ(after.get(kMainSection, "Left"), QString::number(Twips(form->x()))) << "the window as it was";
+        EXPECT_EQ(after.get(kMainSection, "Height"), QString::number(Twips(form->height())));
+    }
 }
 
 TEST_F(MainWindowTest, MaximisedExitKeepsTheSavedGeometry)
