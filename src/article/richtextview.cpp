@@ -1,6 +1,8 @@
 #include "article/richtextview.h"
 
-#include "article/rtfwriter.h"
+#include "article/rtf/rtfreader.h"
+#include "article/rtf/rtftextdocument.h"
+#include "article/rtf/rtfwriter.h"
 
 #include <QMouseEvent>
 #include <QPrinter>
@@ -188,6 +190,14 @@ void RichTextView::loadDocument(const QTextDocument &source)
     document()->clear();
     document()->setDefaultFont(source.defaultFont());
     QTextCursor(document()).insertFragment(QTextDocumentFragment(&source));
+    setTextCursor(QTextCursor(document()));
+    forgetText();
+}
+
+void RichTextView::loadRtfFile(const QString &path)
+{
+    const RtfDocument rtf = ReadRtfFile(path);
+    FillTextDocument(rtf, *document());
     setTextCursor(QTextCursor(document()));
     forgetText();
 }

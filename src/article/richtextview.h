@@ -50,6 +50,10 @@ public:
     // Replaces the content with a copy of a document (what an RTF reader produced). Change the
     // content only through the view, never with setDocument: the view tracks its document.
     void loadDocument(const QTextDocument &source);
+    // Replaces the content with an RTF file (or plain text); text the file gives no font or
+    // size shows in the base font. Throws RtfError, leaving the content, when the file cannot
+    // be read.
+    void loadRtfFile(const QString &path);
 
     QByteArray selectionRtf() const;
     QByteArray contentRtf() const;

@@ -3,7 +3,7 @@
 #include "article/articlerenderer.h"
 #include "article/printdialog.h"
 #include "article/richtextview.h"
-#include "article/rtfwriter.h"
+#include "article/rtf/rtfwriter.h"
 #include "article/searchform.h"
 
 #include "articletestsupport.h"

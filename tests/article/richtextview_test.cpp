@@ -1,11 +1,14 @@
 #include "article/articlefonts.h"
 #include "article/articlerenderer.h"
 #include "article/richtextview.h"
+#include "article/rtf/rtfreader.h"
 #include "article/textpositions.h"
 
 #include "articletestsupport.h"
 
+#include <QFile>
 #include <QFontInfo>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -119,6 +122,29 @@ TEST(RichTextView, LoadedDocumentReadsBackWithCrLf)
     EXPECT_EQ(view.viewText(), u"Первый абзац\r\nВторой"_qs);
     EXPECT_EQ(view.find(u"второй"_qs, 0), 14);
     EXPECT_EQ(formatAt(view, 15).fontWeight(), QFont::Bold);
+}
+
+TEST(RichTextView, LoadsAnRtfFileInTheBaseFont)
+{
+    EnsureApplication();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"Сны.lit"_qs));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({\rtf1\ansi\ansicpg1251 \'cd\'ee\'f7\'fc\par{\b\fs28 Day}})");
+    file.close();
+    RichTextView view;
+    view.setBaseFont(u"Courier New"_qs, 10);
+    view.setViewText(u"прежний"_qs);
+    EXPECT_THROW(view.loadRtfFile(dir.filePath(u"нет.lit"_qs)), RtfError);
+    EXPECT_EQ(view.viewText(), u"прежний"_qs);
+
+    view.loadRtfFile(file.fileName());
+    EXPECT_EQ(view.viewText(), u"Ночь\r\nDay"_qs);
+    EXPECT_EQ(view.document()->defaultFont().family(), u"Courier New"_qs);
+    EXPECT_EQ(view.document()->defaultFont().pointSizeF(), 10);
+    EXPECT_FALSE(formatAt(view, 0).hasProperty(QTextFormat::FontPointSize));
+    EXPECT_EQ(formatAt(view, 6).fontPointSize(), 14);
+    EXPECT_EQ(formatAt(view, 6).fontWeight(), QFont::Bold);
 }
 
 TEST(RenderArticle, FormatsTheArticleAndKeepsTheMarkupInTheText)

@@ -1,10 +1,13 @@
-#include "article/rtfwriter.h"
+#include "article/rtf/rtfwriter.h"
 
 #include "text/codepage.h"
 
 #include <QFontInfo>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextList>
+
+#include <cmath>
 
 namespace somnar {
 
@@ -28,7 +31,7 @@ public:
     {
         QByteArray body;
         for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-            body += "\\pard";
+            body += "\\pard" + paragraphFormat(block);
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
                 if (fragment.isValid())
@@ -51,6 +54,41 @@ public:
     }
 
 private:
+    static QByteArray twips(const char *word, qreal pixels)
+    {
+        const long value = std::lround(pixels * 15);
+        return value == 0 ? QByteArray() : word + QByteArray::number(qlonglong(value));
+    }
+
+    // Alignment, indents and spacing; a list item also gets its marker, once as text for simple
+    // readers and once as a list description for word processors.
+    static QByteArray paragraphFormat(const QTextBlock &block)
+    {
+        const QTextBlockFormat format = block.blockFormat();
+        QByteArray out;
+        const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
+        if (align & Qt::AlignRight)
+            out += "\\qr";
+        else if (align & Qt::AlignHCenter)
+            out += "\\qc";
+        else if (align & Qt::AlignJustify)
+            out += "\\qj";
+        out += twips("\\ri", format.rightMargin()) + twips("\\sb", format.topMargin())
+            + twips("\\sa", format.bottomMargin());
+        const QTextList *list = block.textList();
+        if (!list)
+            return out + twips("\\li", format.leftMargin()) + twips("\\fi", format.textIndent());
+        out += "\\fi-360\\li720";
+        const QTextListFormat::Style style = list->format().style();
+        if (style == QTextListFormat::ListDecimal) {
+            out += "{\\pntext\\f0 " + QByteArray::number(list->itemNumber(block) + 1)
+                + ".\\tab}{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}";
+        } else {
+            out += "{\\pntext\\f0 \\bullet\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb \\bullet}}";
+        }
+        return out;
+    }
+
     int fontIndex(const QString &family)
     {
         qsizetype i = m_fonts.indexOf(family);
