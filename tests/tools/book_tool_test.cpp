@@ -6,53 +6,25 @@
 #include "text/packedtext.h"
 #include "dictionary/bookfile/jetformat.h"
 
+#include "support/tooltest.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace somnar;
+using somnar::test::ToolRun;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    bool crashed = true;
-    QString out;
-    QString err;
-};
-
-class BookTool : public ::testing::Test {
+class BookTool : public test::ToolTest {
 protected:
+    BookTool()
+        : ToolTest(QStringLiteral(SOMNAR_BOOK_TOOL))
+    {
+    }
     void SetUp() override { ASSERT_TRUE(QFile::exists(tool)) << SOMNAR_BOOK_TOOL; }
-
-    ToolRun run(const QStringList &args)
-    {
-        QProcess process;
-        process.start(tool, args);
-        ToolRun result;
-        if (!process.waitForFinished(60000))
-            return result;
-        result.crashed = process.exitStatus() != QProcess::NormalExit;
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
-
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-    const QString tool = QStringLiteral(SOMNAR_BOOK_TOOL);
 };
 
 const QByteArray kPicture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x98\0\0", 33);
