@@ -5,6 +5,8 @@
 #include "app/splashwindow.h"
 #include "controls/artwork.h"
 #include "dictionary/mainwindow.h"
+#include "literature/aboutopener.h"
+#include "literature/literaturetree.h"
 #include "location/showoptions.h"
 
 #include <QApplication>
@@ -28,7 +30,11 @@ int main(int argc, char *argv[])
     Form1 form(SettingsStore::instance(), DataFolder());
     QObject::connect(&form, &Form1::exitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, &Form1::FromTray);
-    new TolkConnector(form, SettingsStore::instance());  // owned by the form
+    auto *tolk = new TolkConnector(form, SettingsStore::instance());  // owned by the form
+    auto *literature = new LiteratureTree(form, SettingsStore::instance());  // owned by the form
+    tolk->setLiteratureShow([literature](TolkWindow &window) { literature->showSelected(window); });
+    literature->ShowLit();
+    QObject::connect(&form, &Form1::aboutRequested, &form, [&form] { ShowAbout(form, true); });
     QObject::connect(&form, &Form1::optionsRequested, &form,
                      [&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, true); });
 

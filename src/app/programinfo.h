@@ -9,6 +9,8 @@ namespace somnar {
 inline const QString kProgramTitle = QStringLiteral("Сонник OKV Somnar 3");
 // The main window's caption before the version text is appended.
 inline const QString kMainCaption = QStringLiteral("Сонник OKV Somnar");
+// The author named in the about window.
+inline const QString kCompanyName = QStringLiteral("OKV Programming");
 
 // "major.minor.build" of this build.
 QString VersionText();

@@ -99,6 +99,7 @@ public:
     TrayArea *Tray1() const { return m_tray1; }
     QWidget *Picture2() const { return m_picture2; }
     QWidget *Picture3() const { return m_picture3; }
+    QToolBar *Toolbar3() const { return m_toolbar3; }
 
     // The literature tree saves its own values at exit, after the books.
     void setLiteratureExitValues(std::function<std::vector<SettingWrite>()> values);
