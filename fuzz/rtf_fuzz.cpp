@@ -1,5 +1,6 @@
 // libFuzzer target for the RTF reader: any bytes must be read without a crash, a hang or
 // undefined behaviour, whatever they hold.
+// Links: somnar_rtf
 #include "article/rtf/rtfreader.h"
 
 #include <cstddef>
