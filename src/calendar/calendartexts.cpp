@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QLocale>
 
-#include <cmath>
+#include <cstdlib>
 
 namespace somnar::calendar {
 
@@ -15,11 +15,6 @@ QDateTime ToQDateTime(double dateTime)
 {
     const astro::CivilDateTime civil = astro::ToCivil(dateTime);
     return QDateTime(QDate(civil.year, civil.month, civil.day), QTime(civil.hour, civil.minute, civil.second));
-}
-
-double HoursSinceEpoch(double dateTime)
-{
-    return std::floor(std::round(astro::ToSerialDays(dateTime) * astro::kSecondsPerDay) / 3600);
 }
 
 }
@@ -32,12 +27,17 @@ QString LunarDayPeriodText(double start, double end)
         + russian.toString(ToQDateTime(end), format) + QStringLiteral(")");
 }
 
-int GmtOffsetHours(double universalNow, double localNow)
+QString GmtOffsetText(int minutesEast)
 {
-    return static_cast<int>(HoursSinceEpoch(localNow) - HoursSinceEpoch(universalNow));
+    const int hours = minutesEast / 60;
+    const int minutes = std::abs(minutesEast % 60);
+    if (minutes == 0)
+        return QString::number(hours);
+    const QString sign = minutesEast < 0 ? QStringLiteral("-") : QString();
+    return sign + QStringLiteral("%1:%2").arg(std::abs(hours)).arg(minutes, 2, 10, QLatin1Char('0'));
 }
 
-QString CoordinatesText(const PlaceSettings &place, int gmtHours)
+QString CoordinatesText(const PlaceSettings &place, int gmtMinutesEast)
 {
     const QString northSouth = place.latitudeSign == -1 ? QStringLiteral("ю.ш.") : QStringLiteral("с.ш.");
     const QString eastWest = place.longitudeSign == -1 ? QStringLiteral("з.д.") : QStringLiteral("в.д");
@@ -48,7 +48,7 @@ QString CoordinatesText(const PlaceSettings &place, int gmtHours)
         .arg(place.longitudeDegrees)
         .arg(place.longitudeMinutes)
         .arg(eastWest)
-        .arg(gmtHours);
+        .arg(GmtOffsetText(gmtMinutesEast));
 }
 
 }

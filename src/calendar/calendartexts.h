@@ -17,10 +17,10 @@ struct PlaceSettings {
 
 // " (start - end)" with both moments as "dd MMM yyyy hh:mm", Russian month abbreviations.
 QString LunarDayPeriodText(double start, double end);
-// Whole hours between the current UT and the current local time, counted as hour boundaries
-// crossed (so +5:30 counts 5 or 6 by the minute).
-int GmtOffsetHours(double universalNow, double localNow);
+// The offset from GMT in minutes east: whole hours as a signed number without a plus sign
+// ("3", "-5", "0"), other zones with their minutes ("5:30", "-3:30", "5:45").
+QString GmtOffsetText(int minutesEast);
 // "55°45' с.ш.  37°35' в.д 3 GMT".
-QString CoordinatesText(const PlaceSettings &place, int gmtHours);
+QString CoordinatesText(const PlaceSettings &place, int gmtMinutesEast);
 
 }

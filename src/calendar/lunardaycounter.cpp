@@ -14,6 +14,9 @@ namespace {
 
 // A lunation is shorter than 30 days; the moonrise walk adds a day at either end.
 constexpr double kSearchMargin = 32;
+// A kept list serves moments at least this far from its new moons, well beyond the search's
+// half-second tolerance, so it answers exactly as a fresh search would.
+constexpr double kKeptListMargin = 2.0 / kSecondsPerDay;
 
 bool Before(double a, double b)
 {
@@ -45,14 +48,20 @@ bool LunarDayCounter::MoonList(double universalMoment)
         || !IsValidDateTime(AddDays(universalMoment, kSearchMargin)))
         throw std::domain_error("the lunar day needs the new moons around the moment, within the years 100 to 9999");
     RunningFlag running(m_running);
-    collectBoundaries(universalMoment);
+    if (!holdsLunationOf(universalMoment, m_offset.currentOffsetMinutes()))
+        collectBoundaries(universalMoment);
     return findLunarDay(RoundToSecond(UniversalToLocal(universalMoment, m_offset)));
+}
+
+bool LunarDayCounter::holdsLunationOf(double universalMoment, int offsetMinutes) const
+{
+    return !m_boundaries.empty() && offsetMinutes == m_listOffsetMinutes
+        && Before(AddDays(m_openingUniversal, kKeptListMargin), universalMoment)
+        && Before(universalMoment, AddDays(m_closingUniversal, -kKeptListMargin));
 }
 
 void LunarDayCounter::collectBoundaries(double universalMoment)
 {
-    m_boundaries.clear();
-
     const double opening = PreviousNewMoon(universalMoment, m_yield);
     double closing = NextNewMoon(universalMoment, m_yield);
     // A moment in the half second before a new moon already belongs to the lunation it opens;
@@ -62,7 +71,7 @@ void LunarDayCounter::collectBoundaries(double universalMoment)
     const double start = RoundToSecond(UniversalToLocal(opening, m_offset));
     const double end = RoundToSecond(UniversalToLocal(closing, m_offset));
 
-    m_boundaries.push_back(start);
+    std::vector<double> list {start};
     // The local date is searched as a UT date, so east of Greenwich a moonrise early on the new
     // moon's own date lies in the UT day before: the walk starts a day early.
     const double last = AddDays(end, 1);
@@ -72,9 +81,13 @@ void LunarDayCounter::collectBoundaries(double universalMoment)
             continue;
         const double rise = RoundToSecond(UniversalToLocal(times.rise, m_offset));
         if (!Before(rise, start) && Before(rise, end))
-            m_boundaries.push_back(rise);
+            list.push_back(rise);
     }
-    m_boundaries.push_back(end);
+    list.push_back(end);
+    m_boundaries = std::move(list);
+    m_openingUniversal = opening;
+    m_closingUniversal = closing;
+    m_listOffsetMinutes = m_offset.currentOffsetMinutes();
 }
 
 bool LunarDayCounter::findLunarDay(double localMoment)

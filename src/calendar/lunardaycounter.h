@@ -23,8 +23,9 @@ public:
     LunarDayCounter(astro::GeoLocation observer, const astro::UtcOffsetSource &offset,
                     astro::YieldFunction yield = {});
 
-    // Rebuilds the boundary list of the lunation holding `universalMoment` and finds the lunar
-    // day of that moment. False (and the previous lunar day kept) when the moment falls in no
+    // Builds the boundary list of the lunation holding `universalMoment` and finds the lunar
+    // day of that moment. The list is kept and used again while later moments fall well inside
+    // the same lunation at the same offset from UT. False (and the previous lunar day kept) when the moment falls in no
     // interval or a calculation is already running (the yield lets events in). Throws
     // std::domain_error when the lunation reaches beyond the years 100 to 9999.
     bool MoonList(double universalMoment);
@@ -35,6 +36,7 @@ public:
     const astro::UtcOffsetSource &offset() const { return m_offset; }
 
 private:
+    bool holdsLunationOf(double universalMoment, int offsetMinutes) const;
     void collectBoundaries(double universalMoment);
     bool findLunarDay(double localMoment);
 
@@ -42,6 +44,10 @@ private:
     const astro::UtcOffsetSource &m_offset;
     astro::YieldFunction m_yield;
     std::vector<double> m_boundaries;
+    // The lunation the list was built for: its new moons in UT and the offset used.
+    double m_openingUniversal = 0;
+    double m_closingUniversal = 0;
+    int m_listOffsetMinutes = 0;
     LunarDay m_lunarDay;
     bool m_running = false;
 };

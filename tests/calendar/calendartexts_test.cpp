@@ -10,25 +10,23 @@ namespace {
 
 TEST(CalendarTexts, CoordinatesLine)
 {
-    EXPECT_EQ(CoordinatesText(PlaceSettings {}, 3), QStringLiteral("55°45' с.ш.  37°35' в.д 3 GMT"));
+    EXPECT_EQ(CoordinatesText(PlaceSettings {}, 180), QStringLiteral("55°45' с.ш.  37°35' в.д 3 GMT"));
     const PlaceSettings southWest {33, 52, -1, 70, 40, -1};
-    EXPECT_EQ(CoordinatesText(southWest, -5), QStringLiteral("33°52' ю.ш.  70°40' з.д. -5 GMT"));
+    EXPECT_EQ(CoordinatesText(southWest, -300), QStringLiteral("33°52' ю.ш.  70°40' з.д. -5 GMT"));
 }
 
-TEST(CalendarTexts, GmtHoursCountHourBoundaries)
+TEST(CalendarTexts, GmtOffsetKeepsTheMinutesOfHalfHourZones)
 {
     struct Case {
-        double universal, local;
-        int hours;
+        int minutesEast;
+        const char *text;
     };
     const Case cases[] = {
-        {MakeDateTime(2024, 3, 1, 9, 0), MakeDateTime(2024, 3, 1, 12, 0), 3},
-        {MakeDateTime(2024, 3, 1, 9, 10), MakeDateTime(2024, 3, 1, 14, 40), 5},
-        {MakeDateTime(2024, 3, 1, 9, 40), MakeDateTime(2024, 3, 1, 15, 10), 6},
-        {MakeDateTime(2024, 3, 1, 2, 0), MakeDateTime(2024, 2, 29, 21, 0), -5},
+        {180, "3"}, {0, "0"}, {-300, "-5"}, {840, "14"}, {330, "5:30"},
+        {345, "5:45"}, {-210, "-3:30"}, {-150, "-2:30"}, {-30, "-0:30"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(GmtOffsetHours(c.universal, c.local), c.hours);
+        EXPECT_EQ(GmtOffsetText(c.minutesEast), QString::fromUtf8(c.text)) << c.minutesEast;
 }
 
 TEST(CalendarTexts, LunarDayPeriod)

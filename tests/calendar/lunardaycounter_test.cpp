@@ -139,6 +139,33 @@ TEST_F(LunarDays, TheYieldRunsDuringTheSearchAndACallInsideItIsRefused)
     EXPECT_EQ(counter.lunarDay().number, 10);
 }
 
+
+class SettableOffset final : public UtcOffsetSource {
+public:
+    int currentOffsetMinutes() const override { return minutes; }
+    int minutes = 180;
+};
+
+TEST_F(LunarDays, TheListIsKeptWithinALunationAtOneOffset)
+{
+    SettableOffset offset;
+    int searches = 0;
+    LunarDayCounter counter(kMoscow, offset, [&] { ++searches; });
+    const auto searchesFor = [&](double localMoment) {
+        searches = 0;
+        EXPECT_TRUE(counter.MoonList(LocalToUniversal(localMoment, offset)));
+        return searches;
+    };
+
+    EXPECT_GT(searchesFor(Local(2024, 3, 20, 12, 0)), 0);
+    EXPECT_EQ(searchesFor(Local(2024, 3, 25, 3, 0)), 0);
+    EXPECT_EQ(counter.lunarDay().start, dayAt(kMoscow, offset, Local(2024, 3, 25, 3, 0)).start);
+
+    offset.minutes = 240;
+    EXPECT_GT(searchesFor(Local(2024, 3, 25, 3, 0)), 0);
+    EXPECT_NEAR(counter.boundaries().front(), Local(2024, 3, 10, 13, 1, 32), 2 * kSecond);
+    EXPECT_GT(searchesFor(Local(2024, 4, 20, 12, 0)), 0);
+}
 }
 
 namespace {
