@@ -3,6 +3,7 @@
 #include "app/settingsstore.h"
 #include "app/singleinstance.h"
 #include "app/splashwindow.h"
+#include "calendar/window/calenconnector.h"
 #include "controls/artwork.h"
 #include "dictionary/mainwindow.h"
 #include "literature/aboutopener.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     QObject::connect(&form, &Form1::aboutRequested, &form, [&form] { ShowAbout(form, true); });
     QObject::connect(&form, &Form1::optionsRequested, &form,
                      [&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, true); });
+    new calendar::CalenConnector(form, SettingsStore::instance());  // owned by the form
 
     if (HasTraySwitch(QApplication::arguments())) {
         form.setStarting(nullptr);

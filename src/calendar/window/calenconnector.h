@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+namespace somnar {
+
+class Form1;
+class SettingsStore;
+
+namespace calendar {
+
+class Calen;
+
+// Ties the calendar window to the main window: "Календарь" on the main toolbar (and the tray
+// pop-up through ShowCalendar) opens it modeless, owned by the main window, or brings the open
+// one to the front.
+class CalenConnector : public QObject {
+    Q_OBJECT
+public:
+    CalenConnector(Form1 &mainWindow, const SettingsStore &settings);
+
+    void ShowCalendar();
+    // The window while it is open (it is deleted when closed).
+    Calen *window() const;
+    // How the town label opens the location options, modal over the calendar.
+    void setLocationOptions(std::function<void(QWidget *parent)> open) { m_locationOptions = std::move(open); }
+
+private:
+    Form1 &m_main;
+    const SettingsStore &m_settings;
+    QPointer<Calen> m_window;
+    std::function<void(QWidget *)> m_locationOptions;
+};
+
+}
+
+}
