@@ -35,6 +35,19 @@ void CalculateInANewLunation(benchmark::State &state)
 }
 BENCHMARK(CalculateInANewLunation)->Unit(benchmark::kMillisecond);
 
+// The computing core alone in the same process, for comparison.
+void ReadCalendarInANewLunation(benchmark::State &state)
+{
+    const astro::FixedUtcOffset moscowTime(180);
+    LunarDayCounter counter({55.75, 37.5833}, moscowTime);
+    double moment = astro::MakeDateTime(2024, 3, 20, 9, 0);
+    for (auto _ : state) {
+        moment = astro::AddDays(moment, 31);
+        benchmark::DoNotOptimize(ReadCalendar(moment, counter));
+    }
+}
+BENCHMARK(ReadCalendarInANewLunation)->Unit(benchmark::kMillisecond);
+
 void CalculateInTheSameLunation(benchmark::State &state)
 {
     Window window;

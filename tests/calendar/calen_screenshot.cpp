@@ -1,9 +1,8 @@
 // Shows the calendar window at fixed moments and towns and saves what the user would see:
 // calen_screenshot <folder>. Run it under a real display (xvfb-run).
-#include "app/settingsstore.h"
 #include "astro/datetime.h"
-#include "calendar/window/calen.h"
 #include "calendar/window/moonpicture.h"
+#include "calentestsupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,17 +14,6 @@ using namespace somnar;
 using namespace somnar::calendar;
 
 namespace {
-
-void SaveTown(SettingsStore &settings, const QString &city, int lat, int latMin, int sm, int lon, int lonMin, int dm)
-{
-    settings.save(kLocationSection, QStringLiteral("CityName"), city);
-    settings.save(kLocationSection, QStringLiteral("SGraduses"), lat);
-    settings.save(kLocationSection, QStringLiteral("SMinutes"), latMin);
-    settings.save(kLocationSection, QStringLiteral("SM"), sm);
-    settings.save(kLocationSection, QStringLiteral("DGraduses"), lon);
-    settings.save(kLocationSection, QStringLiteral("DMinutes"), lonMin);
-    settings.save(kLocationSection, QStringLiteral("DM"), dm);
-}
 
 // All moon pictures in a row, at 100 % and 200 % scale.
 QImage MoonSheet()
@@ -41,15 +29,6 @@ QImage MoonSheet()
     return sheet;
 }
 
-void ShowMoment(Calen &window, double moment)
-{
-    window.logic().setSelectedMoment(moment);
-    window.SetPicker(window.DTPicker1(), moment);
-    window.SetPicker(window.DTPicker2(), moment);
-    window.Calculate();
-    window.show();
-}
-
 }
 
 int main(int argc, char **argv)
@@ -59,14 +38,16 @@ int main(int argc, char **argv)
     QTemporaryDir settingsDir;
     SettingsStore moscow(settingsDir.filePath(QStringLiteral("moscow.ini")));
     SettingsStore sydney(settingsDir.filePath(QStringLiteral("sydney.ini")));
-    SaveTown(sydney, QStringLiteral("Сидней"), 33, 52, -1, 151, 12, 1);
+    test::SaveTown(sydney, QStringLiteral("Сидней"), 33, 52, -1, 151, 12, 1);
     const astro::FixedUtcOffset moscowTime(180), sydneyTime(660);
 
     // The windows delete themselves when closed, as the program's do.
     auto *north = new Calen(moscow, nullptr, moscowTime);
     auto *south = new Calen(sydney, nullptr, sydneyTime);
-    ShowMoment(*north, astro::MakeDateTime(2024, 3, 10, 21, 30));
-    ShowMoment(*south, astro::MakeDateTime(2024, 3, 20, 21, 30));
+    test::ShowMoment(*north, astro::MakeDateTime(2024, 3, 10, 21, 30));
+    test::ShowMoment(*south, astro::MakeDateTime(2024, 3, 20, 21, 30));
+    north->show();
+    south->show();
     south->move(north->geometry().topRight() + QPoint(20, 0));
 
     QTimer::singleShot(700, [&] {

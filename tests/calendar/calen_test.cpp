@@ -7,6 +7,7 @@
 #include "calendar/window/moonpicture.h"
 #include "dictionary/mainwindow.h"
 
+#include "calentestsupport.h"
 #include "support/qtapplication.h"
 
 #include <QAction>
@@ -54,22 +55,10 @@ protected:
         showMoment(*window, localMoment);
         return window;
     }
-    static void showMoment(Calen &window, double localMoment)
-    {
-        window.logic().setSelectedMoment(localMoment);
-        window.SetPicker(window.DTPicker1(), localMoment);
-        window.SetPicker(window.DTPicker2(), localMoment);
-        window.Calculate();
-    }
+    static void showMoment(Calen &window, double localMoment) { test::ShowMoment(window, localMoment); }
     void saveTown(const QString &city, int lat, int latMin, int sm, int lon, int lonMin, int dm)
     {
-        settings.save(kLocationSection, QStringLiteral("CityName"), city);
-        settings.save(kLocationSection, QStringLiteral("SGraduses"), lat);
-        settings.save(kLocationSection, QStringLiteral("SMinutes"), latMin);
-        settings.save(kLocationSection, QStringLiteral("SM"), sm);
-        settings.save(kLocationSection, QStringLiteral("DGraduses"), lon);
-        settings.save(kLocationSection, QStringLiteral("DMinutes"), lonMin);
-        settings.save(kLocationSection, QStringLiteral("DM"), dm);
+        test::SaveTown(settings, city, lat, latMin, sm, lon, lonMin, dm);
     }
 
     QTemporaryDir dir;
