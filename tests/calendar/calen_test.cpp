@@ -6,6 +6,7 @@
 #include "calendar/window/lunardayhelp.h"
 #include "calendar/window/moonpicture.h"
 #include "dictionary/mainwindow.h"
+#include "location/optionsform.h"
 
 #include "calentestsupport.h"
 #include "support/qtapplication.h"
@@ -17,8 +18,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -290,6 +293,25 @@ TEST_F(CalenTest, TheMainWindowsCalendarOpensOneWindowAtTheCurrentMomentAndAFres
     EXPECT_TRUE(first.isNull());
     connector->ShowCalendar();
     EXPECT_NE(connector->window(), nullptr);
+}
+
+TEST_F(CalenTest, TheTownLabelOpensTheOptionsWindowModalOnItsLocationTab)
+{
+    Form1 form(settings, qEnvironmentVariable("SOMNAR_BIN_DIR") + QStringLiteral("/Books"));
+    auto *connector = new CalenConnector(form, settings);
+    connector->ShowCalendar();
+    Calen *window = connector->window();
+    int tab = -1;
+    QTimer::singleShot(0, [&] {
+        auto *options = qobject_cast<OptionsForm *>(QApplication::activeModalWidget());
+        ASSERT_NE(options, nullptr);
+        tab = options->TabStrip1()->currentIndex();
+        saveTown(QStringLiteral("Сидней"), 33, 52, -1, 151, 12, 1);
+        options->reject();
+    });
+    window->Label7_Click();
+    EXPECT_EQ(tab, 1);
+    EXPECT_EQ(window->Label7()->text(), QStringLiteral("Сидней"));
 }
 
 TEST_F(CalenTest, TheHelpPageShipsAndOpensInTheBrowser)

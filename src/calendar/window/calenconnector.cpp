@@ -2,10 +2,11 @@
 
 #include "calendar/window/calen.h"
 #include "dictionary/mainwindow.h"
+#include "location/showoptions.h"
 
 namespace somnar::calendar {
 
-CalenConnector::CalenConnector(Form1 &mainWindow, const SettingsStore &settings)
+CalenConnector::CalenConnector(Form1 &mainWindow, SettingsStore &settings)
     : QObject(&mainWindow), m_main(mainWindow), m_settings(settings)
 {
     connect(&m_main, &Form1::calendarRequested, this, &CalenConnector::ShowCalendar);
@@ -20,11 +21,16 @@ void CalenConnector::ShowCalendar()
 {
     if (!m_window) {
         m_window = new Calen(m_settings, &m_main);
-        m_window->setLocationOptions(m_locationOptions);
+        m_window->setLocationOptions([this](QWidget *parent) { openLocationOptions(parent); });
     }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void CalenConnector::openLocationOptions(QWidget *parent)
+{
+    ShowOptions(parent, m_main.options(), m_settings, 2, true);
 }
 
 }

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
-
 class QWidget;
 
 namespace somnar {
@@ -22,19 +20,17 @@ class Calen;
 class CalenConnector : public QObject {
     Q_OBJECT
 public:
-    CalenConnector(Form1 &mainWindow, const SettingsStore &settings);
+    CalenConnector(Form1 &mainWindow, SettingsStore &settings);
 
     void ShowCalendar();
     // The window while it is open (it is deleted when closed).
     Calen *window() const;
-    // How the town label opens the location options, modal over the calendar.
-    void setLocationOptions(std::function<void(QWidget *parent)> open) { m_locationOptions = std::move(open); }
-
 private:
+    void openLocationOptions(QWidget *parent);
+
     Form1 &m_main;
-    const SettingsStore &m_settings;
+    SettingsStore &m_settings;
     QPointer<Calen> m_window;
-    std::function<void(QWidget *)> m_locationOptions;
 };
 
 }

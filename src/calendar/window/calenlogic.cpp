@@ -43,17 +43,19 @@ CalenLogic::~CalenLogic() = default;
 
 void CalenLogic::CheckGeo()
 {
-    const CalendarPlace place = ReadCalendarPlace(m_settings);
+    const UserLocation place = ReadProgramOptions(m_settings).location;
     // The counter keeps its lunation's moonrises for one place only.
-    if (!m_counter || place.location().latitude != m_place.location().latitude
-        || place.location().longitude != m_place.location().longitude)
-        m_counter = std::make_unique<LunarDayCounter>(place.location(), m_offset, m_yield);
+    if (!m_counter || place.latitude() != m_place.latitude() || place.longitude() != m_place.longitude())
+        m_counter = std::make_unique<LunarDayCounter>(astro::GeoLocation {place.latitude(), place.longitude()},
+                                                      m_offset, m_yield);
     m_place = place;
 }
 
 QString CalenLogic::pointText() const
 {
-    return CoordinatesText(m_place.settings, m_offset.currentOffsetMinutes());
+    const PlaceSettings place {m_place.latitudeDegrees,  m_place.latitudeMinutes,  m_place.latitudeSign,
+                               m_place.longitudeDegrees, m_place.longitudeMinutes, m_place.longitudeSign};
+    return CoordinatesText(place, m_offset.currentOffsetMinutes());
 }
 
 QDateTime CalenLogic::firstMoment()

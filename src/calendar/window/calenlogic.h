@@ -3,7 +3,7 @@
 #include "astro/lunation.h"
 #include "astro/timezone.h"
 #include "calendar/calendarreading.h"
-#include "calendar/window/calendarplace.h"
+#include "location/programoptions.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -34,7 +34,7 @@ public:
 
     // Re-reads the town from the settings; the lines below follow it.
     void CheckGeo();
-    const CalendarPlace &place() const { return m_place; }
+    const UserLocation &place() const { return m_place; }
     QString cityText() const { return m_place.cityName; }
     // Coordinates and the offset from GMT in force now (Label9).
     QString pointText() const;
@@ -79,7 +79,7 @@ private:
     const SettingsStore &m_settings;
     const astro::UtcOffsetSource &m_offset;
     astro::YieldFunction m_yield;
-    CalendarPlace m_place;
+    UserLocation m_place;
     std::unique_ptr<LunarDayCounter> m_counter;
     double m_selected = 0;
     CalendarReading m_reading;
