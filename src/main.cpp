@@ -1,3 +1,4 @@
+#include "app/datafolders.h"
 #include "app/programinfo.h"
 #include "article/tolkconnector.h"
 #include "app/settingsstore.h"
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
     QApplication::setApplicationVersion(VersionText());
+    // Ties the windows to the desktop entry somnar.desktop (its icon in task bars, Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("somnar"));
     // The window may live on in the tray; the program ends only through its exit routine.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -28,7 +31,8 @@ int main(int argc, char *argv[])
         return 0;
     instance.listen();
 
-    Form1 form(SettingsStore::instance(), DataFolder());
+    CreateUserFolders();  // the user's own folders are optional; the program's books suffice
+    Form1 form(SettingsStore::instance(), DataFolders(QStringLiteral("Books")));
     QObject::connect(&form, &Form1::exitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, &Form1::FromTray);
     auto *tolk = new TolkConnector(form, SettingsStore::instance());  // owned by the form

@@ -2,28 +2,11 @@
 
 #include "version.h"
 
-#include <QCoreApplication>
-
 namespace somnar {
 
 QString VersionText()
 {
-    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionBuild);
-}
-
-QString ProgramFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-QString DataFolder()
-{
-    return ProgramFolder() + QStringLiteral("/Books");
-}
-
-QString TownListFile()
-{
-    return ProgramFolder() + QStringLiteral("/City.csv");
+    return QString::fromLatin1(VersionString);
 }
 
 bool HasTraySwitch(const QStringList &arguments)

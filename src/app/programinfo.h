@@ -15,12 +15,6 @@ inline const QString kCompanyName = QStringLiteral("OKV Programming");
 // "major.minor.build" of this build.
 QString VersionText();
 
-// The folder of the running executable, and the book folder beside it.
-QString ProgramFolder();
-QString DataFolder();
-// The town list of the options window.
-QString TownListFile();
-
 // True when "/tray" appears anywhere in the arguments after the program name, in any letter case.
 bool HasTraySwitch(const QStringList &arguments);
 

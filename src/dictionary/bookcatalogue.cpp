@@ -1,26 +1,27 @@
 #include "dictionary/bookcatalogue.h"
 
+#include "app/datafolders.h"
 #include "app/settingsstore.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace somnar {
 
-BookCatalogue::LoadResult BookCatalogue::load(const QString &dataFolder, const SettingsStore &settings)
+BookCatalogue::LoadResult BookCatalogue::load(const QStringList &dataFolders, const SettingsStore &settings)
 {
     m_books.clear();
     m_skipped.clear();
-    const QDir folder(dataFolder);
-    if (dataFolder.isEmpty() || !folder.exists())
+    if (std::none_of(dataFolders.begin(), dataFolders.end(),
+                     [](const QString &folder) { return !folder.isEmpty() && QDir(folder).exists(); }))
         return LoadResult::Unreadable;
-    const QStringList files = folder.entryList({QStringLiteral("*.book")}, QDir::Files | QDir::Readable,
-                                               QDir::Name | QDir::IgnoreCase);
+    const QStringList files = MergedFolderFiles(dataFolders, {QStringLiteral("*.book")});
     if (files.isEmpty())
         return LoadResult::NoBookFiles;
 
     std::vector<CatalogueBook> books;
-    for (const QString &fileName : files) {
-        const QString path = folder.filePath(fileName);
+    for (const QString &path : files) {
+        const QString fileName = QFileInfo(path).fileName();
         if (!IsValidVersion(path))
             continue;
         try {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -42,11 +43,16 @@ public:
     qsizetype count() const { return qsizetype(m_books.size()); }
     const CatalogueBook &book(qsizetype k) const { return m_books[size_t(k)]; }
 
-    // Opens every marked book of the folder; the switched-on states come from the settings
-    // (value name = the book's path, default on). A marked book that cannot be read is left
-    // out and listed in skipped(); its file is not touched. On a failure the catalogue stays
-    // empty.
-    LoadResult load(const QString &dataFolder, const SettingsStore &settings);
+    // Opens every marked book of the folders (the program's, then the user's: a user book
+    // replaces the program's book of the same file name); the switched-on states come from the
+    // settings (value name = the book's path, default on). Unreadable when no folder exists.
+    // A marked book that cannot be read is left out and listed in skipped(); its file is not
+    // touched. On a failure the catalogue stays empty.
+    LoadResult load(const QStringList &dataFolders, const SettingsStore &settings);
+    LoadResult load(const QString &dataFolder, const SettingsStore &settings)
+    {
+        return load(QStringList{dataFolder}, settings);
+    }
     const std::vector<SkippedBook> &skipped() const { return m_skipped; }
 
     void setSwitchedOn(qsizetype k, bool on);

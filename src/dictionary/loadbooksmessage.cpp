@@ -29,17 +29,19 @@ QString reasonText(BookFault fault)
 
 }
 
-QString LoadBooksMessage(BookCatalogue::LoadResult result, const QString &dataFolder,
+QString LoadBooksMessage(BookCatalogue::LoadResult result, const QStringList &dataFolders,
                          const std::vector<SkippedBook> &skipped)
 {
+    const QString folders = dataFolders.join(QLatin1Char('\n'));
     switch (result) {
     case BookCatalogue::LoadResult::Loaded:
         return {};
     case BookCatalogue::LoadResult::Unreadable:
-        return QStringLiteral("Невозможно найти папку с данными:") + QLatin1Char('\n') + dataFolder;
+        return QStringLiteral("Невозможно найти папку с данными:") + QLatin1Char('\n') + folders;
     case BookCatalogue::LoadResult::NoBookFiles:
         return QStringLiteral("В папке данных программы не найдено ни одного сонника! "
-                              "Переустановите программу или добавьте файлы сонников!");
+                              "Переустановите программу или добавьте файлы сонников!")
+            + QStringLiteral("\n\nПапки сонников:\n") + folders;
     case BookCatalogue::LoadResult::NoCompatibleBooks: {
         const QString message = QStringLiteral("Среди файлов программы нет сонников совместимых с текущей версией! "
                                                "Переустановите программу или добавьте файлы сонников!");

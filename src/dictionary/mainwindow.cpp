@@ -4,6 +4,7 @@
 #include "app/exitchoice.h"
 #include "app/exitdialog.h"
 #include "app/messages.h"
+#include "app/datafolders.h"
 #include "app/programinfo.h"
 #include "app/settingsstore.h"
 #include "controls/artwork.h"
@@ -54,10 +55,10 @@ QFont arialFont(qreal points)
 }
 }
 
-Form1::Form1(SettingsStore &settings, QString dataFolder, QWidget *parent)
+Form1::Form1(SettingsStore &settings, QStringList dataFolders, QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_dataFolder(std::move(dataFolder))
+    , m_dataFolders(std::move(dataFolders))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kMainCaption);
@@ -289,8 +290,8 @@ void Form1::applyGeometry()
 
 bool Form1::LoadBooks()
 {
-    const BookCatalogue::LoadResult result = m_catalogue.load(m_dataFolder, m_settings);
-    const QString message = LoadBooksMessage(result, m_dataFolder, m_catalogue.skipped());
+    const BookCatalogue::LoadResult result = m_catalogue.load(m_dataFolders, m_settings);
+    const QString message = LoadBooksMessage(result, m_dataFolders, m_catalogue.skipped());
     if (!message.isEmpty()) {
         if (m_splash)
             m_splash->close();

@@ -7,6 +7,7 @@
 #include "location/programoptions.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -34,7 +35,12 @@ class WordListModel;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(SettingsStore &settings, QString dataFolder, QWidget *parent = nullptr);
+    // DATAFOLDERS: the book folders, the program's then the user's (see BookCatalogue::load).
+    Form1(SettingsStore &settings, QStringList dataFolders, QWidget *parent = nullptr);
+    Form1(SettingsStore &settings, const QString &dataFolder, QWidget *parent = nullptr)
+        : Form1(settings, QStringList{dataFolder}, parent)
+    {
+    }
     ~Form1() override;
 
     // Returns false when start-up ended through the fast exit.
@@ -155,7 +161,7 @@ private:
     ExitState exitState() const;
 
     SettingsStore &m_settings;
-    QString m_dataFolder;
+    QStringList m_dataFolders;
     BookCatalogue m_catalogue;
     WordIndex m_index;
     WordListModel *m_model = nullptr;

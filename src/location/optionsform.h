@@ -1,7 +1,7 @@
 #pragma once
 
 #include "location/programoptions.h"
-#include "app/programinfo.h"
+#include "app/datafolders.h"
 
 #include <QDialog>
 

@@ -99,9 +99,11 @@ TEST(BookCatalogue, SkipsUnmarkedFilesAndReportsEachFailure)
         BookCatalogue catalogue;
         EXPECT_EQ(catalogue.load(dataFolder, settings), c.expected);
         EXPECT_EQ(catalogue.count(), 0);
-        const QString message = LoadBooksMessage(c.expected, dataFolder, catalogue.skipped());
+        const QString message = LoadBooksMessage(c.expected, {dataFolder}, catalogue.skipped());
         if (c.expected == Result::Unreadable)
             EXPECT_EQ(message, QStringLiteral("Невозможно найти папку с данными:\n") + dataFolder);
+        else if (c.expected == Result::NoBookFiles)
+            EXPECT_EQ(message, c.message + QStringLiteral("\n\nПапки сонников:\n") + dataFolder);
         else
             EXPECT_EQ(message, c.message);
     }
@@ -132,7 +134,7 @@ TEST(BookCatalogue, DamagedBooksAreSkippedAndNamedWithoutBeingWritten)
     EXPECT_EQ(lines[0], QStringLiteral("Файл «b.book» повреждён и пропущен: база данных сонника испорчена."));
     for (const QString &line : lines)
         EXPECT_TRUE(line.startsWith(QStringLiteral("Файл «"))) << line.toStdString();
-    EXPECT_TRUE(LoadBooksMessage(Result::Loaded, folder.folder(), catalogue.skipped()).isEmpty());
+    EXPECT_TRUE(LoadBooksMessage(Result::Loaded, {folder.folder()}, catalogue.skipped()).isEmpty());
 }
 
 TEST(BookCatalogue, SwitchingSignalsEveryChange)
