@@ -6,6 +6,7 @@
 #include "bookprinter.h"
 #include "setcheck.h"
 #include "dictionary/bookfile/bookwriter.h"
+#include "version.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +36,8 @@ int usage()
              "                                          print a book as source (or as JSON)\n"
              "  somnar-book check BOOK                  check a book file\n"
              "  somnar-book check-set [--words LIST.tsv] SOURCE.txt...\n"
-             "                                          check the sources of a set of books together\n";
+             "                                          check the sources of a set of books together\n"
+             "  somnar-book --version                   print the version\n";
     err().flush();
     return kUsage;
 }
@@ -145,6 +147,10 @@ int main(int argc, char **argv)
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
+    if (command == QStringLiteral("--version") && args.isEmpty()) {
+        std::printf("somnar-book %s\n", VersionString);
+        return 0;
+    }
     if (command == QStringLiteral("build") && args.size() == 2)
         return build(args[0], args[1]);
     if (command == QStringLiteral("check-set"))

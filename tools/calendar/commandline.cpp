@@ -47,6 +47,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             line.command = Command::Help;
             return line;
         }
+        if (argument == QLatin1String("--version")) {
+            line.command = Command::Version;
+            return line;
+        }
         if (argument == QLatin1String("--csv")) {
             line.csv = true;
             continue;
@@ -118,6 +122,7 @@ QString UsageText()
         "                   (default: the program's saved town, Moscow when none)\n"
         "  --utc-offset     minutes east of UTC (Moscow 180; default: the system's current offset)\n"
         "  --csv            one comma-separated record per line after a header line\n"
+        "  --version        print the version and end\n"
         "Years 100 to 9999. Bad input ends with status 2.\n");
 }
 

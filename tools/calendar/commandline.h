@@ -7,7 +7,7 @@
 
 namespace somnar::calendartool {
 
-enum class Command { Calendar, Moonrise, Phases, Help };
+enum class Command { Calendar, Moonrise, Phases, Help, Version };
 
 struct CommandLine {
     Command command = Command::Calendar;

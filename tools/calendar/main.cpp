@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "commands.h"
 #include "output.h"
+#include "version.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,9 @@ int main(int argc, char *argv[])
         switch (line.command) {
         case Command::Help:
             Out() << UsageText();
+            break;
+        case Command::Version:
+            Out() << "somnar-calendar " << somnar::VersionString << '\n';
             break;
         case Command::Calendar:
             RunCalendar(line);
