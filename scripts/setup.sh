@@ -11,6 +11,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation fonts-dejavu-core
     poppler-utils unrtf
+    openbox xdotool x11-utils
+    librsvg2-bin desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 
 missing=()
