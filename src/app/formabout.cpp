@@ -1,5 +1,6 @@
 #include "app/formabout.h"
 
+#include "app/datafolders.h"
 #include "app/programinfo.h"
 #include "controls/artwork.h"
 #include "controls/twips.h"

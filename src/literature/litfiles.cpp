@@ -1,9 +1,8 @@
 #include "literature/litfiles.h"
 
-#include "app/programinfo.h"
+#include "app/datafolders.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include <map>
 
@@ -33,8 +32,7 @@ std::vector<LitFile> ListLitFiles(const QStringList &folders)
 
 QStringList LitFolders()
 {
-    return {ProgramFolder() + QStringLiteral("/Texts"),
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/somnar/Texts")};
+    return DataFolders(QStringLiteral("Texts"));
 }
 
 }

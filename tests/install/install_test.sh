@@ -15,14 +15,16 @@ install_into_prefix() {
 
 check_layout() {
     install_into_prefix
-    for program in somnar somnar-book somnar-calendar; do
+    for program in somnar somnar-book somnar-calendar somnar-lit; do
         [ -x "$prefix/bin/$program" ] || fail "missing bin/$program"
     done
     for tool in "$prefix"/bin/somnar-*; do
         out=$("$tool" --version)
         [ "$out" = "$(basename "$tool") $version" ] || fail "$tool --version says '$out'"
     done
-    ls "$prefix"/share/somnar/Books/*.book >/dev/null || fail "no books in share/somnar/Books"
+    for data in Books/*.book Texts/*.lit help/*.html City.csv; do
+        ls "$prefix"/share/somnar/$data >/dev/null || fail "no $data in share/somnar"
+    done
     [ -z "$(find "$prefix/share/somnar" -type f -perm /111)" ] || fail "programs among the data"
     expect_file "$prefix/share/icons/hicolor/scalable/apps/somnar.svg"
     for size in 16 24 32 48 64 128 256; do
@@ -30,7 +32,7 @@ check_layout() {
         expect_file "$png"
         file "$png" | grep -q "PNG image data, $size x $size" || fail "$png: $(file -b "$png")"
     done
-    for page in somnar somnar-book somnar-calendar; do
+    for page in somnar somnar-book somnar-calendar somnar-lit; do
         expect_file "$prefix/share/man/man1/$page.1.gz"
         zcat "$prefix/share/man/man1/$page.1.gz" | grep -q "\"somnar $version\"" || fail "$page.1 lacks the version"
     done

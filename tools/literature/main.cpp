@@ -5,6 +5,7 @@
 #include "article/rtf/rtfwriter.h"
 #include "litsource.h"
 #include "rtfjson.h"
+#include "version.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -33,7 +34,8 @@ int usage()
     err() << "Usage:\n"
              "  somnar-lit build SOURCE.txt OUT.lit   build a literature file from its readable source\n"
              "  somnar-lit text FILE                  print the plain text of an RTF file\n"
-             "  somnar-lit json FILE                  print an RTF file's paragraphs and runs as JSON\n";
+             "  somnar-lit json FILE                  print an RTF file's paragraphs and runs as JSON\n"
+             "  somnar-lit --version                  print the version\n";
     err().flush();
     return kUsage;
 }
@@ -91,6 +93,10 @@ int main(int argc, char **argv)
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
+    if (command == QStringLiteral("--version") && args.isEmpty()) {
+        std::printf("somnar-lit %s\n", VersionString);
+        return 0;
+    }
     if (command == QStringLiteral("build") && args.size() == 2)
         return build(argc, argv, args[0], args[1]);
     if ((command == QStringLiteral("text") || command == QStringLiteral("json")) && args.size() == 1)
