@@ -1,7 +1,7 @@
 #include "calendar/window/lunardayhelp.h"
 
 #include "app/messages.h"
-#include "app/programinfo.h"
+#include "app/datafolders.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
