@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMap>
+#include "app/settingsformat.h"
+
 #include <QString>
 
 #include <functional>
@@ -51,7 +52,7 @@ private:
     bool writeFile() const;
 
     QString m_filePath;
-    QMap<QString, QMap<QString, QString>> m_sections;
+    SettingsSections m_sections;
     RenameFunction m_rename;
     bool m_holding = false;
 };

@@ -30,6 +30,8 @@ TEST(SettingsStore, AwkwardNamesAndValuesRoundTrip)
         {"percent%name", "50% off\r\nsecond line"},
         {"LastWord", "Кошка"},
         {"empty", ""},
+        {"\u00A0no-break space name\v", "\fvalue ends in a no-break space\u00A0"},
+        {"\u0085next line", "\u3000wide space at the start and\u3000inside"},
     };
     {
         SettingsStore store(path);
