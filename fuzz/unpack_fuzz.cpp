@@ -1,4 +1,5 @@
 // libFuzzer target: UnpackBytes must survive any stored field.
+// Links: somnar_text
 #include "text/packedtext.h"
 
 #include <cstddef>

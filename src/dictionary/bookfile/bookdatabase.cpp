@@ -20,22 +20,27 @@ constexpr qint64 kMaxDatabaseSize = qint64(2) << 30;
     throw BookError(QStringLiteral("%1: %2").arg(path, what).toStdString(), fault);
 }
 
-// The file whole, with the Jet 4 start put back in place of the marker (in memory only).
-QByteArray readImage(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, BookFault::CannotOpen, QStringLiteral("cannot open: %1").arg(file.errorString()));
     if (file.size() > kMaxDatabaseSize)
         fail(path, BookFault::TooLarge, QStringLiteral("larger than a Jet 4 database can be"));
-    QByteArray image = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(path, BookFault::CannotRead, QStringLiteral("cannot read: %1").arg(file.errorString()));
-    if (!image.startsWith(QByteArrayView(kBookMarker, jet::kMarkerLength)))
+    return bytes;
+}
+
+// The Jet 4 start put back in place of the marker (in memory only).
+QByteArray jetImage(QByteArray bytes, const QString &path)
+{
+    if (!bytes.startsWith(QByteArrayView(kBookMarker, jet::kMarkerLength)))
         fail(path, BookFault::NotMarked,
              QStringLiteral("not a book of this version (the file does not start with the book marker)"));
-    std::memcpy(image.data(), jet::kJetStart, jet::kMarkerLength);
-    return image;
+    std::memcpy(bytes.data(), jet::kJetStart, jet::kMarkerLength);
+    return bytes;
 }
 
 std::optional<QByteArray> optionalBytes(const jet::Cell &cell)
@@ -47,11 +52,16 @@ std::optional<QByteArray> optionalBytes(const jet::Cell &cell)
 
 BookDatabase BookDatabase::open(const QString &path)
 {
+    return fromBytes(readFile(path), path);
+}
+
+BookDatabase BookDatabase::fromBytes(QByteArray bytes, const QString &path)
+{
     BookDatabase book;
     book.m_path = path;
     std::vector<BookArticle> stored;
     try {
-        jet::Reader reader(readImage(path));
+        jet::Reader reader(jetImage(std::move(bytes), path));
         bool haveConfig = false;
         reader.readRows(QStringLiteral("Config"),
                         {QStringLiteral("Icon"), QStringLiteral("ToolName"), QStringLiteral("TolkName"),

@@ -57,6 +57,8 @@ class BookDatabase {
 public:
     // Throws BookError naming the file when it is not a readable book.
     static BookDatabase open(const QString &path);
+    // The same for the bytes of a whole book file; path only names it in messages.
+    static BookDatabase fromBytes(QByteArray bytes, const QString &path);
 
     const QString &path() const { return m_path; }
     const BookConfig &config() const { return m_config; }
