@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds a libFuzzer target of fuzz/ with clang (AddressSanitizer, UBSan) into build-fuzz/ and runs
 # it on its corpus build-fuzz/corpus/TARGET, seeded from fuzz/seeds/TARGET/ and, for the book
-# reader, the shipped books and a few generated ones. Crashing inputs land in build-fuzz/crashes/.
+# reader, the shipped books and a few generated ones; fuzz/TARGET.dict, if there, is its
+# dictionary. Crashing inputs land in build-fuzz/crashes/.
 # Usage: fuzz/run.sh TARGET [SECONDS=60] [libFuzzer options...]   (TARGET: book, settings, unpack...)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +34,7 @@ if [ "$target" = book ]; then
     seeds+=("$out/bin/Books" "$out/seeds/book/few" "$out/seeds/book/many")
 fi
 
+options=(-max_total_time="$seconds" -artifact_prefix="$out/crashes/${target}-" -print_final_stats=1)
+[ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
 mkdir -p "$out/corpus/$target" "$out/crashes"
-"$out/bin/${target}_fuzz" -max_total_time="$seconds" -artifact_prefix="$out/crashes/${target}-" \
-    -print_final_stats=1 "$@" "$out/corpus/$target" "${seeds[@]}"
+"$out/bin/${target}_fuzz" "${options[@]}" "$@" "$out/corpus/$target" "${seeds[@]}"
