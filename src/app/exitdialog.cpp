@@ -21,8 +21,8 @@ Dialog::Dialog(SettingsStore &settings, std::function<void()> exitApp, QWidget *
     QFont bold = question->font();
     bold.setBold(true);
     question->setFont(bold);
-    m_options[0] = new QRadioButton(QStringLiteral("Завершить, но автоматически запустить при следующем старте Windows"));
-    m_options[1] = new QRadioButton(QStringLiteral("Закрыть, и отключить автозапуск при старте Windows"));
+    m_options[0] = new QRadioButton(QStringLiteral("Завершить, но автоматически запустить при следующем входе в систему"));
+    m_options[1] = new QRadioButton(QStringLiteral("Закрыть, и отключить автозапуск при входе в систему"));
     m_options[0]->setChecked(true);
     m_check = new QCheckBox(QStringLiteral("Больше не показывать это окно"));
 
