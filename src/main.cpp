@@ -10,6 +10,7 @@
 #include "literature/aboutopener.h"
 #include "literature/literaturetree.h"
 #include "location/showoptions.h"
+#include "tray/connector/traymenuconnector.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -40,9 +41,12 @@ int main(int argc, char *argv[])
     tolk->setLiteratureShow([literature](TolkWindow &window) { literature->showSelected(window); });
     literature->ShowLit();
     QObject::connect(&form, &Form1::aboutRequested, &form, [&form] { ShowAbout(form, true); });
+    auto *tray = new TrayMenuConnector(form, SettingsStore::instance(), *tolk);  // owned by the form
+    tray->setAboutShow([&form] { ShowAbout(form, false); });
     QObject::connect(&form, &Form1::optionsRequested, &form,
                      [&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, true); });
     new calendar::CalenConnector(form, SettingsStore::instance());  // owned by the form
+    tray->setOptionsShow([&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, false); });
 
     if (HasTraySwitch(QApplication::arguments())) {
         form.setStarting(nullptr);

@@ -231,6 +231,7 @@ void Form1::createTray()
     m_tray1 = new TrayArea(this);
     m_tray1->setToolTip(kProgramTitle);
     connect(m_tray1, &TrayArea::MouseUp, this, &Form1::Tray1_MouseUp);
+    connect(m_tray1, &TrayArea::DblClick, this, &Form1::FromTray);
 }
 
 QLabel *Form1::Label6() const
@@ -498,7 +499,7 @@ void Form1::Tray1_MouseUp(int button)
 {
     if (button == 1)
         FromTray();
-    else if (button == 2)
+    else if (button == 2 || button == 4)  // middle too: some tray hosts keep the right click for their own menu
         emit trayMenuRequested(QCursor::pos());
 }
 

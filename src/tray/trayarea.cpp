@@ -63,6 +63,10 @@ void TrayArea::onActivated(int reason)
         emit MouseDown(2);
         emit MouseUp(2);
         break;
+    case QSystemTrayIcon::MiddleClick:
+        emit MouseDown(4);
+        emit MouseUp(4);
+        break;
     case QSystemTrayIcon::DoubleClick:
         emit DblClick();
         break;

@@ -9,7 +9,7 @@ class QSystemTrayIcon;
 namespace somnar {
 
 // One icon in the notification area. Mouse activity on the icon comes out as events with the
-// button number: 1 left, 2 right.
+// button number: 1 left, 2 right, 4 middle.
 class TrayArea : public QObject {
     Q_OBJECT
 public:
