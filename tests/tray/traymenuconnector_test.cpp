@@ -7,6 +7,7 @@
 #include "tray/traymenu.h"
 
 #include "dictionary/mainwindow_testsupport.h"
+#include "typetext.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -53,7 +54,7 @@ protected:
 TEST_F(TrayMenuConnectorTest, QuickLookupOpensTheArticleAndRestoreClosesIt)
 {
     QLineEdit *box = popUp().Text1();
-    QTest::keyClicks(box, u"лу"_qs);
+    TypeText(box, u"лу"_qs);
     EXPECT_EQ(box->text(), u"луна"_qs);
     EXPECT_EQ(form->selectedWord(), u"Луна"_qs);
     QTest::keyClick(box, Qt::Key_Return);
