@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libx11-dev
     mdbtools mdbtools-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-liberation fonts-dejavu-core openbox xdotool xclip x11-utils x11-xkb-utils procps
+    xvfb xauth fonts-liberation fonts-dejavu-core openbox xdotool xclip x11-utils x11-xkb-utils procps trayer
     poppler-utils unrtf
     openbox xdotool x11-utils
     librsvg2-bin desktop-file-utils appstream lintian dpkg-dev fakeroot file

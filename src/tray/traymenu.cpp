@@ -1,6 +1,7 @@
 #include "tray/traymenu.h"
 
 #include "app/messages.h"
+#include "app/programinfo.h"
 #include "controls/artwork.h"
 #include "controls/keyboardlayout.h"
 #include "controls/twips.h"
@@ -57,6 +58,7 @@ TrayMenu::TrayMenu(TrayMenuHost &host, QWidget *parent)
     , m_host(host)
 {
     setObjectName(QStringLiteral("TrayMenu"));
+    setWindowTitle(kProgramTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ToPixels(QRect(QPoint(), kShapeTwips)).size());
     setMouseTracking(true);
