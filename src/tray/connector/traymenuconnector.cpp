@@ -39,6 +39,14 @@ void TrayMenuConnector::showMenu(const QPoint &cursor)
     m_menu->popUp(cursor);
 }
 
+void TrayMenuConnector::showThrough(const std::function<void()> &show, void (Form1::*request)())
+{
+    if (show)
+        show();
+    else
+        emit (m_main.*request)();
+}
+
 void TrayMenuConnector::restore()
 {
     m_main.FromTray();
@@ -48,26 +56,17 @@ void TrayMenuConnector::restore()
 
 void TrayMenuConnector::showCalendar()
 {
-    if (m_calendarShow)
-        m_calendarShow();
-    else
-        emit m_main.calendarRequested();
+    showThrough(m_calendarShow, &Form1::calendarRequested);
 }
 
 void TrayMenuConnector::showAbout()
 {
-    if (m_aboutShow)
-        m_aboutShow();
-    else
-        emit m_main.aboutRequested();
+    showThrough(m_aboutShow, &Form1::aboutRequested);
 }
 
 void TrayMenuConnector::showOptions()
 {
-    if (m_optionsShow)
-        m_optionsShow();
-    else
-        emit m_main.optionsRequested();
+    showThrough(m_optionsShow, &Form1::optionsRequested);
 }
 
 void TrayMenuConnector::exitProgram()

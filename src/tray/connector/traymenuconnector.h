@@ -42,6 +42,9 @@ public:
     int menuOpacity() const override;
 
 private:
+    // A window opened through its hook, or through the main window's request while none is set.
+    void showThrough(const std::function<void()> &show, void (Form1::*request)());
+
     Form1 &m_main;
     SettingsStore &m_settings;
     TolkConnector &m_tolk;
