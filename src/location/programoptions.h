@@ -1,20 +1,16 @@
 #pragma once
 
+#include "calendar/calendartexts.h"
+
 #include <QString>
 
 namespace somnar {
 
 class SettingsStore;
 
-// The observer's town: name, degrees, minutes and signs (+1 north/east, -1 south/west).
-struct UserLocation {
+// The observer's town: its name and the place the calendar reads.
+struct UserLocation : calendar::PlaceSettings {
     QString cityName = QStringLiteral("Москва");
-    int latitudeDegrees = 55;
-    int latitudeMinutes = 45;
-    int latitudeSign = 1;
-    int longitudeDegrees = 37;
-    int longitudeMinutes = 35;
-    int longitudeSign = 1;
 
     // Signed decimal degrees, north and east positive, to four decimals.
     double latitude() const;

@@ -53,9 +53,7 @@ void CalenLogic::CheckGeo()
 
 QString CalenLogic::pointText() const
 {
-    const PlaceSettings place {m_place.latitudeDegrees,  m_place.latitudeMinutes,  m_place.latitudeSign,
-                               m_place.longitudeDegrees, m_place.longitudeMinutes, m_place.longitudeSign};
-    return CoordinatesText(place, m_offset.currentOffsetMinutes());
+    return CoordinatesText(m_place, m_offset.currentOffsetMinutes());
 }
 
 QDateTime CalenLogic::firstMoment()
