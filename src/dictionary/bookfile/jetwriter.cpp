@@ -291,8 +291,11 @@ QByteArray buildDatabase(const std::vector<Table> &tables)
         placeRows(file, all[i], placed[i], pending);
 
     LongValueWriter longValues(file);
-    for (const PendingLongValue &value : pending)
-        put32(file.page(value.page) + value.pointerOffset, longValues.store(value.bytes));
+    for (const PendingLongValue &value : pending) {
+        // Storing may add pages and move the file, so the pointer is taken only afterwards.
+        const uint32_t stored = longValues.store(value.bytes);
+        put32(file.page(value.page) + value.pointerOffset, stored);
+    }
 
     static constexpr unsigned char noOwner[4] = {};
     rowpage::init(file.page(kMapsPage), noOwner);
