@@ -13,6 +13,7 @@ packages=(
     poppler-utils unrtf
     openbox xdotool x11-utils
     librsvg2-bin desktop-file-utils appstream lintian dpkg-dev fakeroot file
+    clang libclang-rt-14-dev
 )
 
 missing=()

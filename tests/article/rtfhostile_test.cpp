@@ -18,7 +18,13 @@ using namespace somnar::test;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+// gcc says so with a macro, clang with a feature test.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOMNAR_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(SOMNAR_ADDRESS_SANITIZER)
 constexpr bool kAddressLimit = false;  // the sanitizer reserves terabytes of address space
 #else
 constexpr bool kAddressLimit = true;
