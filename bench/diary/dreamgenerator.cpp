@@ -1,0 +1,10 @@
+#include "dreamgenerator.h"
+
+namespace somnar::diary {
+
+QList<DiaryEntry> GenerateDreams(int, int, unsigned)
+{
+    return {};
+}
+
+}
