@@ -107,6 +107,9 @@ void Form1::createCommandBar()
     QAction *options = m_toolbar1->addAction(artworkIcon(QStringLiteral("options")), QStringLiteral("Настройки"));
     options->setToolTip(QStringLiteral("Настройки программы"));
     connect(options, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("HLP")); });
+    QAction *diary = m_toolbar1->addAction(artworkIcon(QStringLiteral("diary")), QStringLiteral("Дневник"));
+    diary->setToolTip(QStringLiteral("Дневник сновидений (Ctrl+D)"));
+    connect(diary, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Diary")); });
 }
 
 void Form1::createLink()
@@ -406,6 +409,8 @@ void Form1::Toolbar1_ButtonClick(const QString &key)
         emit calendarRequested();
     else if (key == QStringLiteral("HLP"))
         emit optionsRequested();
+    else if (key == QStringLiteral("Diary"))
+        emit diaryRequested();
 }
 
 void Form1::ShowTolk()

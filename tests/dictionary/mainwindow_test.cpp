@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <cstdio>
@@ -313,6 +314,24 @@ TEST_F(MainWindowTest, SearchBoxAndListKeys)
     press(form.get(), Qt::Key_Return);
     EXPECT_EQ(calendar.count(), 1) << "an empty list ignores the window keys";
     EXPECT_EQ(tolk.count(), 1);
+}
+
+TEST_F(MainWindowTest, DiaryOpensFromItsButtonAndCtrlDWithOrWithoutBooks)
+{
+    addBooks();
+    auto form = open();
+    QSignalSpy diary(form.get(), &Form1::diaryRequested);
+    const QList<QAction *> buttons = form->findChild<QToolBar *>(QStringLiteral("Toolbar1"))->actions();
+    QStringList captions;
+    for (const QAction *button : buttons)
+        captions << button->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Показать"), QStringLiteral("Календарь"),
+                                     QStringLiteral("Настройки"), QStringLiteral("Дневник")}));
+    buttons.last()->trigger();
+    press(form->Text1(), Qt::Key_D, Qt::ControlModifier);
+    form->Toolbar2()->mnuBooksAll_Click(1);
+    press(form.get(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(diary.count(), 3);
 }
 
 TEST_F(MainWindowTest, NormalExitSavesTheStateThatTheNextStartRestores)
