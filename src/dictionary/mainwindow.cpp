@@ -33,6 +33,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -46,6 +47,21 @@ constexpr int kTimerMilliseconds = 500;
 constexpr int kColumnGap = 8;  // pixels between two columns of words
 const QColor kLinkNavy(0, 0, 128);
 const QColor kLinkBlue(0, 0, 255);
+
+// Four buttons fit the narrowest window only without the bar's own margin around them.
+class TightToolBarStyle : public QProxyStyle {
+public:
+    explicit TightToolBarStyle(QObject *owner)
+    {
+        setParent(owner);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ToolBarItemMargin || metric == PM_ToolBarFrameWidth)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QFont arialFont(qreal points)
 {
@@ -96,6 +112,7 @@ void Form1::createCommandBar()
     m_toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolbar1->setIconSize(QSize(24, 24));
     m_toolbar1->setMovable(false);
+    m_toolbar1->setStyle(new TightToolBarStyle(m_toolbar1));
     m_toolbar1->installEventFilter(this);
     m_tolk = m_toolbar1->addAction(artworkIcon(QStringLiteral("show")), QStringLiteral("Показать"));
     m_tolk->setCheckable(true);

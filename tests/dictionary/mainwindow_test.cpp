@@ -527,3 +527,19 @@ TEST_F(MainWindowTest, ClosingToTrayNeverLeavesAnInvisibleProgram)
     EXPECT_TRUE(form->hasExited());
     EXPECT_EQ(SettingsStore(folder.settingsPath()).get(kMainSection, "LastWord"), QStringLiteral("Абажур"));
 }
+
+TEST_F(MainWindowTest, EveryCommandButtonShowsInTheNarrowestWindow)
+{
+    addBooks();
+    auto form = open();
+    form->resize(260, 500);  // the program's smallest width
+    form->show();
+    QApplication::processEvents();
+    const auto *bar = form->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    for (QAction *button : bar->actions()) {
+        const QWidget *shown = bar->widgetForAction(button);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible()) << button->text().toStdString();
+        EXPECT_TRUE(bar->rect().contains(shown->geometry())) << button->text().toStdString();
+    }
+}
