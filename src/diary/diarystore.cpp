@@ -218,13 +218,10 @@ DiaryOpenResult DiaryStore::prepare()
     if (!db.open())
         return fail(db.lastError());
     QSqlQuery query(db);
-    if (m_connection->writable) {
-        // Exclusive: the lock taken below is held until close, so a second copy finds it busy.
-        if (!query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))
-            || !query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
-            || !query.exec(QStringLiteral("PRAGMA synchronous = FULL")))
-            return fail(query.lastError());
-    }
+    // Exclusive: the lock taken on first reading is held until close, so a second copy finds
+    // the diary busy.
+    if (m_connection->writable && !query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")))
+        return fail(query.lastError());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
         return fail(query.lastError());
     const int version = query.value(0).toInt();
@@ -252,23 +249,38 @@ DiaryOpenResult DiaryStore::prepare()
         m_message = ReadOnlyMessage(m_path);
         return DiaryOpenResult::ReadOnly;
     }
+    query.finish();
+    if (version > 0 && version < kDiarySchemaVersion && !backUp(version))
+        return DiaryOpenResult::Failed;
+    // Only now that the file is known to be ours may its journal mode change.
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.exec(QStringLiteral("PRAGMA synchronous = FULL")))
+        return fail(query.lastError());
+    query.finish();
     return migrate(version);
+}
+
+bool DiaryStore::backUp(int version)
+{
+    // Commits still in the journal of an older program belong in the copy.
+    if (QFileInfo(m_path + QStringLiteral("-wal")).size() > 0) {
+        QSqlQuery query(m_connection->db());
+        if (!query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"))) {
+            fail(query.lastError());
+            return false;
+        }
+    }
+    const QString backup = BackupName(m_path, version);
+    if (!QFile::copy(m_path, backup)) {
+        m_message = CannotCreateMessage(backup);
+        return false;
+    }
+    return true;
 }
 
 DiaryOpenResult DiaryStore::migrate(int version)
 {
     QSqlDatabase db = m_connection->db();
     QSqlQuery query(db);
-    if (version > 0 && version < kDiarySchemaVersion) {
-        if (!query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")))
-            return fail(query.lastError());
-        query.finish();
-        const QString backup = BackupName(m_path, version);
-        if (!QFile::copy(m_path, backup)) {
-            m_message = CannotCreateMessage(backup);
-            return DiaryOpenResult::Failed;
-        }
-    }
     // Taking the write lock now keeps it for the whole session.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail(query.lastError());

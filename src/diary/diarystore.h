@@ -82,6 +82,7 @@ public:
 private:
     struct Connection;
     DiaryOpenResult prepare();
+    bool backUp(int version);
     DiaryOpenResult migrate(int version);
     DiaryOpenResult fail(const QSqlError &error);
     bool canWrite();
