@@ -3,6 +3,10 @@ somnar_add_test(diary_tests
     ${CMAKE_CURRENT_LIST_DIR}/diaryfile_test.cpp
     LIBS somnar_diary)
 
+somnar_add_test(diary_reading_tests
+    ${CMAKE_CURRENT_LIST_DIR}/headwordlinker_test.cpp
+    LIBS somnar_diary somnar_dictionary)
+
 # The crash test kills a writer of its own.
 add_executable(diary_crash_writer ${CMAKE_CURRENT_LIST_DIR}/crashwriter.cpp)
 target_link_libraries(diary_crash_writer PRIVATE somnar_diary)
