@@ -5,7 +5,9 @@ somnar_add_test(diary_tests
 
 somnar_add_test(diary_reading_tests
     ${CMAKE_CURRENT_LIST_DIR}/headwordlinker_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dreamcalendar_test.cpp
     LIBS somnar_diary somnar_dictionary)
+add_dependencies(diary_reading_tests somnar-calendar)
 
 # The crash test kills a writer of its own.
 add_executable(diary_crash_writer ${CMAKE_CURRENT_LIST_DIR}/crashwriter.cpp)
