@@ -409,7 +409,7 @@ bool DiaryStore::saveAll(QList<DiaryEntry> &entries)
     for (DiaryEntry &entry : saved) {
         entry.vividness = BoundedVividness(entry.vividness);
         entry.changed = now;
-        if (entry.id == 0 || !entry.created.isValid())
+        if (!entry.created.isValid())
             entry.created = now;
         if (!transaction.isOpen() || !write(entry, entry.id != 0)) {
             m_message = NotSavedMessage(m_lastError.isValid() ? m_lastError : db.lastError());

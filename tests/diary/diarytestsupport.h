@@ -19,9 +19,9 @@ inline diary::DiaryEntry Dream(const QString &title, const QString &text, const 
     return entry;
 }
 
-inline QDateTime At(int year, int month, int day, int hour = 5, int minute = 0)
+inline QDateTime At(int year, int month, int day, int hour = 5, int minute = 0, int second = 0)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute));
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
 inline QByteArray FileBytes(const QString &path)
