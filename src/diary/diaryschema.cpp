@@ -68,11 +68,13 @@ bool AddTagsAndSearch(QSqlDatabase &db, const RussianStemmer &stemmer, QString *
     return true;
 }
 
-bool AddLunarDay(QSqlDatabase &db, const RussianStemmer &, QString *error)
+// The list reads only this index: the columns after a long text lie in its overflow pages.
+bool AddLunarDayAndList(QSqlDatabase &db, const RussianStemmer &, QString *error)
 {
     return Run(db,
                {QStringLiteral("ALTER TABLE entry ADD COLUMN lunar_day INTEGER NOT NULL DEFAULT 0"),
-                QStringLiteral("ALTER TABLE entry ADD COLUMN lunar_place TEXT NOT NULL DEFAULT ''")},
+                QStringLiteral("ALTER TABLE entry ADD COLUMN lunar_place TEXT NOT NULL DEFAULT ''"),
+                QStringLiteral("CREATE INDEX entry_list ON entry (moment, id, title, vividness, lunar_day, lunar_place)")},
                error);
 }
 
@@ -80,7 +82,7 @@ bool AddLunarDay(QSqlDatabase &db, const RussianStemmer &, QString *error)
 
 bool MigrateDiarySchema(QSqlDatabase &db, int from, int to, const RussianStemmer &stemmer, QString *error)
 {
-    static const Step steps[kDiarySchemaVersion] = {CreateEntries, AddTagsAndSearch, AddLunarDay};
+    static const Step steps[kDiarySchemaVersion] = {CreateEntries, AddTagsAndSearch, AddLunarDayAndList};
     for (int version = from; version < to; ++version) {
         if (!steps[version](db, stemmer, error))
             return false;

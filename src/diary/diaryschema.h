@@ -8,7 +8,7 @@
 namespace somnar::diary {
 
 // The diary's schema version, kept in PRAGMA user_version; 0 is an empty file.
-// 1: entries; 2: tags and the full-text index; 3: the lunar day cached for the list.
+// 1: entries; 2: tags and the full-text index; 3: the lunar day cached, and the list's index.
 inline constexpr int kDiarySchemaVersion = 3;
 
 // Brings the schema from version `from` to version `to` step by step, inside the caller's
