@@ -102,6 +102,7 @@ BENCHMARK_CAPTURE(Search, word_in_many, QStringLiteral("кошка"))->Unit(benc
 BENCHMARK_CAPTURE(Search, two_words, QStringLiteral("зеркало ключ"))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Search, phrase, QStringLiteral("\"кошку в воде\""))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Search, no_match, QStringLiteral("трамвай"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, no_word_lists_all, QStringLiteral("*"))->Unit(benchmark::kMillisecond);
 
 void BuildHeadwordIndex(benchmark::State &state)
 {

@@ -44,24 +44,22 @@ bool AddTagsAndSearch(QSqlDatabase &db, const RussianStemmer &stemmer, QString *
 {
     if (!Run(db,
              {QStringLiteral("ALTER TABLE entry ADD COLUMN tags TEXT NOT NULL DEFAULT ''"),
-              QStringLiteral("CREATE VIRTUAL TABLE entry_search USING fts5(words, stems, "
-                             "tokenize = 'unicode61 remove_diacritics 2')")},
+              QStringLiteral("CREATE VIRTUAL TABLE entry_words USING fts5(words, "
+                             "tokenize = 'unicode61 remove_diacritics 2')"),
+              QStringLiteral("CREATE VIRTUAL TABLE entry_stems USING fts5(stems, "
+                             "tokenize = 'unicode61 remove_diacritics 2', detail = none)")},
              error))
         return false;
     QSqlQuery entries(db);
-    QSqlQuery insert(db);
-    if (!entries.exec(QStringLiteral("SELECT id, title, body FROM entry"))
-        || !insert.prepare(QStringLiteral("INSERT INTO entry_search (rowid, words, stems) VALUES (?, ?, ?)"))) {
-        *error = entries.lastError().text() + insert.lastError().text();
+    if (!entries.exec(QStringLiteral("SELECT id, title, body FROM entry"))) {
+        *error = entries.lastError().text();
         return false;
     }
     while (entries.next()) {
         const SearchText text = MakeSearchText(entries.value(1).toString(), entries.value(2).toString(), {}, stemmer);
-        insert.addBindValue(entries.value(0));
-        insert.addBindValue(text.words);
-        insert.addBindValue(text.stems);
-        if (!insert.exec()) {
-            *error = insert.lastError().text();
+        QSqlError failure;
+        if (!WriteSearchText(db, entries.value(0).toLongLong(), text, &failure)) {
+            *error = failure.text();
             return false;
         }
     }

@@ -486,16 +486,8 @@ bool DiaryStore::insertWithId(const DiaryEntry &entry)
 bool DiaryStore::index(const DiaryEntry &entry)
 {
     const SearchText text = MakeSearchText(entry.title, entry.text, TagsToText(entry.tags), m_connection->stemmer);
-    QSqlQuery query(m_connection->db());
-    query.prepare(QStringLiteral("DELETE FROM entry_search WHERE rowid = ?"));
-    query.addBindValue(entry.id);
-    if (!query.exec())
-        return failed(query);
-    query.prepare(QStringLiteral("INSERT INTO entry_search (rowid, words, stems) VALUES (?, ?, ?)"));
-    query.addBindValue(entry.id);
-    query.addBindValue(Text(text.words));
-    query.addBindValue(Text(text.stems));
-    return query.exec() || failed(query);
+    QSqlDatabase db = m_connection->db();
+    return WriteSearchText(db, entry.id, text, &m_lastError);
 }
 
 bool DiaryStore::failed(const QSqlQuery &query)
@@ -512,13 +504,12 @@ std::optional<DiaryEntry> DiaryStore::remove(qint64 id)
     QSqlDatabase db = m_connection->db();
     Transaction transaction(db);
     QSqlQuery query(db);
-    for (const QString &table : {QStringLiteral("entry WHERE id"), QStringLiteral("entry_search WHERE rowid")}) {
-        query.prepare(QStringLiteral("DELETE FROM %1 = ?").arg(table));
-        query.addBindValue(id);
-        if (!transaction.isOpen() || !query.exec()) {
-            m_message = NotSavedMessage(query.lastError());
-            return std::nullopt;
-        }
+    query.prepare(QStringLiteral("DELETE FROM entry WHERE id = ?"));
+    query.addBindValue(id);
+    QSqlError error;
+    if (!transaction.isOpen() || !query.exec() || !EraseSearchText(db, id, &error)) {
+        m_message = NotSavedMessage(error.isValid() ? error : query.lastError());
+        return std::nullopt;
     }
     if (!transaction.commit()) {
         m_message = NotSavedMessage(db.lastError());
@@ -562,18 +553,24 @@ QList<qint64> DiaryStore::search(const QString &text) const
     QList<qint64> ids;
     if (!m_connection)
         return ids;
-    const QString match = MakeSearchQuery(text, m_connection->stemmer);
+    const SearchQuery match = MakeSearchQuery(text, m_connection->stemmer);
+    // "+id": walk the list's index in order and test each id, rather than fetch every found
+    // row (a page each, for the text) and sort them.
+    QStringList conditions;
+    if (!match.stems.isEmpty())
+        conditions << QStringLiteral("+id IN (SELECT rowid FROM entry_stems WHERE entry_stems MATCH ?)");
+    if (!match.words.isEmpty())
+        conditions << QStringLiteral("+id IN (SELECT rowid FROM entry_words WHERE entry_words MATCH ?)");
     QSqlQuery query(m_connection->db());
     query.setForwardOnly(true);
-    if (match.isEmpty()) {
-        query.exec(QStringLiteral("SELECT id FROM entry") + kListOrder);
-    } else {
-        query.prepare(QStringLiteral("SELECT id FROM entry WHERE id IN "
-                                     "(SELECT rowid FROM entry_search WHERE entry_search MATCH ?)")
-                      + kListOrder);
-        query.addBindValue(match);
-        query.exec();
+    query.prepare(QStringLiteral("SELECT id FROM entry")
+                  + (conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")))
+                  + kListOrder);
+    for (const QString &part : {match.stems, match.words}) {
+        if (!part.isEmpty())
+            query.addBindValue(part);
     }
+    query.exec();
     while (query.next())
         ids.append(query.value(0).toLongLong());
     return ids;

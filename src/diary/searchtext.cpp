@@ -2,7 +2,10 @@
 
 #include "diary/textwords.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
+#include <QVariant>
 
 namespace somnar::diary {
 
@@ -37,9 +40,53 @@ SearchText MakeSearchText(const QString &title, const QString &text, const QStri
     return {words.join(u' '), stems.join(u' ')};
 }
 
-QString MakeSearchQuery(const QString &userText, const RussianStemmer &stemmer)
+namespace {
+
+const QString kTables[] = {QStringLiteral("entry_words"), QStringLiteral("entry_stems")};
+
+bool Exec(QSqlQuery &query, QSqlError *error)
 {
-    QStringList terms;
+    if (query.exec())
+        return true;
+    *error = query.lastError();
+    return false;
+}
+
+}
+
+bool EraseSearchText(QSqlDatabase &db, qint64 id, QSqlError *error)
+{
+    QSqlQuery query(db);
+    for (const QString &table : kTables) {
+        query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(table));
+        query.addBindValue(id);
+        if (!Exec(query, error))
+            return false;
+    }
+    return true;
+}
+
+bool WriteSearchText(QSqlDatabase &db, qint64 id, const SearchText &text, QSqlError *error)
+{
+    if (!EraseSearchText(db, id, error))
+        return false;
+    QSqlQuery query(db);
+    const QString columns[] = {text.words, text.stems};
+    for (int i = 0; i < 2; ++i) {
+        query.prepare(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (?, ?)")
+                          .arg(kTables[i], i == 0 ? QStringLiteral("words") : QStringLiteral("stems")));
+        query.addBindValue(id);
+        query.addBindValue(columns[i].isNull() ? QStringLiteral("") : columns[i]);
+        if (!Exec(query, error))
+            return false;
+    }
+    return true;
+}
+
+SearchQuery MakeSearchQuery(const QString &userText, const RussianStemmer &stemmer)
+{
+    QStringList stems;
+    QStringList phrases;
     // Even parts lie outside double quotes, odd ones inside; an unclosed quote runs to the end.
     const QStringList parts = userText.split(u'"');
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -47,13 +94,13 @@ QString MakeSearchQuery(const QString &userText, const RussianStemmer &stemmer)
         if (words.isEmpty())
             continue;
         if (i % 2 == 1) {
-            terms << QStringLiteral("words : ") + Quoted(words.join(u' '));
+            phrases << Quoted(words.join(u' '));
             continue;
         }
         for (const QString &word : words)
-            terms << QStringLiteral("stems : ") + Quoted(stemmer.stem(word));
+            stems << Quoted(stemmer.stem(word));
     }
-    return terms.join(QStringLiteral(" AND "));
+    return {stems.join(QStringLiteral(" AND ")), phrases.join(QStringLiteral(" AND "))};
 }
 
 }

@@ -82,8 +82,8 @@ TEST_F(DiaryFile, EveryEarlierVersionIsBroughtUpToDateAfterACopy)
                                    "'2020-02-03T06:00:00.000Z', '2020-02-03T06:00:00.000Z')"));
             if (version >= 2) {
                 const SearchText text = MakeSearchText(QStringLiteral("Старый сон"), QStringLiteral("Видела ёлку"), {}, stemmer);
-                old.run(QStringLiteral("INSERT INTO entry_search (rowid, words, stems) VALUES (1, '%1', '%2')")
-                            .arg(text.words, text.stems));
+                old.run(QStringLiteral("INSERT INTO entry_words (rowid, words) VALUES (1, '%1')").arg(text.words));
+                old.run(QStringLiteral("INSERT INTO entry_stems (rowid, stems) VALUES (1, '%1')").arg(text.stems));
             }
         }
         const QByteArray before = FileBytes(path);
