@@ -75,6 +75,11 @@ QString OutdatedReadOnlyMessage(const QString &path)
         .arg(Shown(path));
 }
 
+QString NoDriverMessage()
+{
+    return QStringLiteral("Дневник недоступен: не установлен драйвер SQLite для Qt (пакет libqt6sql6-sqlite).");
+}
+
 QString CannotCreateMessage(const QString &path)
 {
     return QStringLiteral("Не удалось создать дневник «%1»: папка недоступна для записи.").arg(Shown(path));

@@ -11,6 +11,7 @@ QString LockedMessage(const QString &path);
 QString DamagedMessage(const QString &path);
 QString NewerVersionMessage(const QString &path, int version);
 QString OutdatedReadOnlyMessage(const QString &path);
+QString NoDriverMessage();
 QString CannotCreateMessage(const QString &path);
 QString CannotOpenMessage(const QString &path, const QSqlError &error);
 QString NotSavedMessage(const QSqlError &error);

@@ -167,6 +167,10 @@ DiaryOpenResult DiaryStore::open()
 {
     close();
     m_message.clear();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        m_message = NoDriverMessage();
+        return DiaryOpenResult::Failed;
+    }
     const QFileInfo file(m_path);
     const QFileInfo folder(file.absolutePath());
     if (!file.exists() && !QDir().mkpath(folder.absoluteFilePath())) {
@@ -413,6 +417,8 @@ bool DiaryStore::saveAll(QList<DiaryEntry> &entries)
     const QDateTime now = Now();
     for (DiaryEntry &entry : saved) {
         entry.vividness = BoundedVividness(entry.vividness);
+        if (!entry.moment.isValid())
+            entry.moment = DefaultDreamMoment();
         entry.changed = now;
         if (!entry.created.isValid())
             entry.created = now;

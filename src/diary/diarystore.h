@@ -62,6 +62,7 @@ public:
     qint64 count() const;
 
     // Saves a new entry (id 0) or replaces the one with its id; fills id, created and changed.
+    // An entry without a valid moment gets the default one.
     // False with message() when the diary cannot be written.
     bool save(DiaryEntry &entry);
     // Saves many entries in one transaction (import): all or none.

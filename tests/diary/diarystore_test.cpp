@@ -48,6 +48,13 @@ TEST_F(Diary, SavedEntryReadsBackWholeAndChangesKeepCreated)
     EXPECT_EQ(store.count(), 1);
 }
 
+TEST_F(Diary, EntryWithoutAMomentIsSavedAtTheDefaultOne)
+{
+    DiaryEntry entry = Dream(QStringLiteral("Когда?"), {}, QDateTime());
+    ASSERT_TRUE(store.save(entry));
+    EXPECT_EQ(store.entry(entry.id)->moment, DefaultDreamMoment());
+}
+
 TEST_F(Diary, ListsNewestMomentFirst)
 {
     const qint64 middle = add(QStringLiteral("Б"), {}, At(2026, 5, 2));
