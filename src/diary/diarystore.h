@@ -3,10 +3,13 @@
 #include "diary/diaryentry.h"
 
 #include <QList>
+#include <QSqlError>
 #include <QString>
 
 #include <memory>
 #include <optional>
+
+class QSqlQuery;
 
 namespace somnar::diary {
 
@@ -51,7 +54,7 @@ public:
     // failure, with message() saying why).
     QString startOverAfterDamage();
 
-    // Every entry, newest moment first (ties: the later saved first).
+    // Every entry, newest moment first (ties: the newer entry first).
     QList<EntrySummary> summaries() const;
     std::optional<DiaryEntry> entry(qint64 id) const;
     // Whole entries in list order; all of them when ids is empty.
@@ -59,6 +62,7 @@ public:
     qint64 count() const;
 
     // Saves a new entry (id 0) or replaces the one with its id; fills id, created and changed.
+    // An entry without a valid moment gets the default one.
     // False with message() when the diary cannot be written.
     bool save(DiaryEntry &entry);
     // Saves many entries in one transaction (import): all or none.
@@ -72,13 +76,25 @@ public:
 
     // Entries whose title, text or tags hold every word of the query (any form of a Russian
     // word: "кошка" finds "кошку"), or a phrase in double quotes as written; ids in list order.
-    // Whatever the user types is taken as words, never as query syntax.
+    // Whatever the user types is taken as words, never as query syntax; a query without any
+    // word gives every entry.
     QList<qint64> search(const QString &query) const;
 
 private:
     struct Connection;
+    DiaryOpenResult prepare();
+    bool backUp(int version);
+    DiaryOpenResult migrate(int version);
+    DiaryOpenResult fail(const QSqlError &error);
+    bool canWrite();
+    bool write(DiaryEntry &entry, bool replace);
+    bool insertWithId(const DiaryEntry &entry);
+    bool index(const DiaryEntry &entry);
+    bool failed(const QSqlQuery &query);
+
     QString m_path;
     mutable QString m_message;
+    QSqlError m_lastError;
     std::unique_ptr<Connection> m_connection;
 };
 

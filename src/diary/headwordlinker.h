@@ -24,18 +24,21 @@ struct WordLink {
 // "видела кошку" links "кошку" to "Кошка". Built once per set of switched-on books.
 class HeadwordLinker {
 public:
-    // Indexes the single-word headwords (WordIndex::words()). Short function words never link,
-    // and a stem shared by different headwords links only a word written as one of them.
+    // Indexes the single-word headwords (WordIndex::words()). Function words never link; a
+    // word whose stem several headwords share links to the one it is closest to in spelling,
+    // or to none when two are equally close.
     void build(const std::vector<QString> &headwords);
-    bool isEmpty() const { return m_byStem.isEmpty() && m_byWord.isEmpty(); }
+    bool isEmpty() const { return m_byWord.isEmpty(); }
 
     // The linked words of text, in text order.
     QList<WordLink> links(const QString &text) const;
 
 private:
+    QString headwordFor(const QString &folded) const;
+
     RussianStemmer m_stemmer;
-    QHash<QString, QString> m_byStem;  // stem -> headword; empty headword when stems collide
-    QHash<QString, QString> m_byWord;  // folded headword -> headword
+    QHash<QString, QStringList> m_byStem;  // stem -> folded headwords
+    QHash<QString, QString> m_byWord;      // folded headword -> headword
 };
 
 }
