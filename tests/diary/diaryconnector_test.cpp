@@ -100,6 +100,7 @@ TEST_F(DiaryConnectorTest, CtrlDOpensTheDiaryWhoseLinkedWordsOpenTheirArticles)
     EXPECT_TRUE(window->readingView()->toPlainText().contains(QStringLiteral("Все сонники выключены")));
 
     form->ExitApp(false);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed window lets the file go
     const QList<DiaryEntry> kept = diary.open()->entries();
     ASSERT_EQ(kept.size(), 1) << "the program's exit saves the entry being written";
     EXPECT_EQ(kept.front().text, QStringLiteral("Видела кошку у тёмной воды"));

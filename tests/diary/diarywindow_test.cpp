@@ -7,6 +7,7 @@
 #include "diarywindowtestsupport.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,9 +52,13 @@ protected:
                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
+    // Typed key by key, as a Russian keyboard sends it.
     static void type(DiaryWindow &window, const QString &title, const QString &text)
     {
-        QTest::keyClicks(window.titleEdit(), title);
+        for (const QChar letter : title) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+            QApplication::sendEvent(window.titleEdit(), &key);
+        }
         window.textEdit()->setPlainText(text);
     }
 
