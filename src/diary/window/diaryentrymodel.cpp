@@ -29,6 +29,12 @@ void DiaryEntryModel::updateEntry(int row, const EntrySummary &entry)
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
+void DiaryEntryModel::lunarDaysChanged()
+{
+    if (!m_entries.isEmpty())
+        emit dataChanged(index(0, LunarDayColumn), index(int(m_entries.size()) - 1, LunarDayColumn));
+}
+
 qint64 DiaryEntryModel::idAt(int row) const
 {
     return row >= 0 && row < m_entries.size() ? m_entries[row].id : 0;

@@ -22,6 +22,8 @@ public:
     void setEntries(QList<EntrySummary> entries);
     // The row of an entry updated in place: the list keeps its scroll and selection.
     void updateEntry(int row, const EntrySummary &entry);
+    // Lunar days the source did not know before are known now.
+    void lunarDaysChanged();
     const QList<EntrySummary> &entries() const { return m_entries; }
     qint64 idAt(int row) const;
     int rowOf(qint64 id) const;  // -1 when not listed

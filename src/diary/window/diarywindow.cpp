@@ -77,6 +77,7 @@ DiaryWindow::DiaryWindow(std::unique_ptr<DiaryStore> store, const UserLocation &
     connect(m_logic.get(), &DiaryWindowLogic::readingChanged, this, &DiaryWindow::showReading);
     connect(m_logic.get(), &DiaryWindowLogic::saveFailed, this, &DiaryWindow::saveFailed);
     connect(m_logic.get(), &DiaryWindowLogic::saved, this, [this] { setStatus(QString()); });
+    connect(m_logic.get(), &DiaryWindowLogic::lunarDaysRead, m_model, &DiaryEntryModel::lunarDaysChanged);
 
     m_logic->load();
     if (!m_logic->isWritable())

@@ -3,6 +3,8 @@
 #include "diary/diarystore.h"
 #include "diary/dreamcalendar.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 
 namespace somnar::diary {
@@ -30,6 +32,9 @@ DiaryWindowLogic::DiaryWindowLogic(DiaryStore &store, DreamCalendar &calendar, c
     m_autosaveTimer.setSingleShot(true);
     m_autosaveTimer.setInterval(kAutosaveMilliseconds);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &DiaryWindowLogic::saveCurrent);
+    m_lunarDayTimer.setSingleShot(true);
+    m_lunarDayTimer.setInterval(0);
+    connect(&m_lunarDayTimer, &QTimer::timeout, this, &DiaryWindowLogic::readStaleLunarDays);
 }
 
 void DiaryWindowLogic::load()
@@ -226,17 +231,34 @@ void DiaryWindowLogic::booksChanged()
 
 int DiaryWindowLogic::listedLunarDay(const EntrySummary &entry)
 {
-    const QString place = m_calendar.placeKey();
-    if (entry.lunarPlace == place)
+    if (entry.lunarPlace == m_calendar.placeKey())
         return entry.lunarDay;
-    if (const auto cached = m_lunarDays.constFind(entry.id); cached != m_lunarDays.cend())
-        return *cached;
-    const std::optional<calendar::CalendarReading> reading = m_calendar.read(entry.moment);
-    const int day = reading && reading->lunarDayFound ? reading->lunarDay.number : 0;
-    m_lunarDays.insert(entry.id, day);
-    if (isWritable())
-        m_store.setLunarDay(entry.id, day, place);
-    return day;
+    if (const auto known = m_lunarDays.constFind(entry.id); known != m_lunarDays.cend())
+        return *known;
+    const auto byId = [&entry](const EntrySummary &stale) { return stale.id == entry.id; };
+    if (std::none_of(m_staleLunarDays.cbegin(), m_staleLunarDays.cend(), byId))
+        m_staleLunarDays << entry;
+    m_lunarDayTimer.start();
+    return 0;
+}
+
+void DiaryWindowLogic::readStaleLunarDays()
+{
+    constexpr int kSliceMilliseconds = 30;
+    const QString place = m_calendar.placeKey();
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_staleLunarDays.isEmpty() && slice.elapsed() < kSliceMilliseconds) {
+        const EntrySummary entry = m_staleLunarDays.takeFirst();
+        const std::optional<calendar::CalendarReading> reading = m_calendar.read(entry.moment);
+        const int day = reading && reading->lunarDayFound ? reading->lunarDay.number : 0;
+        m_lunarDays.insert(entry.id, day);
+        if (isWritable())
+            m_store.setLunarDay(entry.id, day, place);
+    }
+    if (!m_staleLunarDays.isEmpty())
+        m_lunarDayTimer.start();
+    emit lunarDaysRead();
 }
 
 bool DiaryWindowLogic::exportEntries(const QList<qint64> &ids, ExportFormat format, const QString &path,

@@ -70,8 +70,10 @@ public:
     void booksChanged();
 
     // The lunar day the list shows: the cached one while it was read for the current town,
-    // otherwise read now and cached again.
+    // otherwise 0 for now; it is read a moment later, a few at a time so the window stays
+    // responsive, cached again, and announced through lunarDaysRead().
     int listedLunarDay(const EntrySummary &entry);
+    bool lunarDaysPending() const { return !m_staleLunarDays.isEmpty(); }
 
     // The given entries (all when ids is empty) as a file; the entry being edited is saved first.
     bool exportEntries(const QList<qint64> &ids, ExportFormat format, const QString &path, QString *error);
@@ -85,6 +87,7 @@ signals:
     void readingChanged();
     void saved();
     void saveFailed(const QString &message);
+    void lunarDaysRead();   // lunar days listed as unknown are known now
 
 private:
     void reloadAll();
@@ -92,6 +95,7 @@ private:
     void placeSaved(const EntrySummary &summary);
     void refreshLunarDay();
     void show(DiaryEntry entry);
+    void readStaleLunarDays();
 
     DiaryStore &m_store;
     DreamCalendar &m_calendar;
@@ -105,7 +109,9 @@ private:
     QList<QList<DiaryEntry>> m_removed;
     QList<WordLink> m_links;
     std::optional<calendar::CalendarReading> m_reading;
-    QHash<qint64, int> m_lunarDays;  // read for the current town, not yet cached by the store
+    QHash<qint64, int> m_lunarDays;  // read for the current town since the list was read
+    QList<EntrySummary> m_staleLunarDays;
+    QTimer m_lunarDayTimer;
     QTimer m_readingTimer;
     QTimer m_autosaveTimer;
 };
