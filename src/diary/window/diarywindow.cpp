@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -83,6 +84,11 @@ DiaryWindow::DiaryWindow(std::unique_ptr<DiaryStore> store, const UserLocation &
     if (!m_logic->isWritable())
         setStatus(QStringLiteral("Дневник открыт только для чтения: записи можно читать, но не менять."));
     updateActions();
+    // An empty diary is opened to write in; a kept one, to look through.
+    if (IsBlank(m_logic->current()))
+        m_text->setFocus();
+    else
+        m_list->setFocus();
 }
 
 DiaryWindow::~DiaryWindow()
@@ -98,7 +104,10 @@ void DiaryWindow::createActions()
     m_new = m_toolBar->addAction(QStringLiteral("Новый сон"));
     m_new->setToolTip(QStringLiteral("Записать новый сон (Ctrl+N)"));
     m_new->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(m_new, &QAction::triggered, m_logic.get(), &DiaryWindowLogic::startNew);
+    connect(m_new, &QAction::triggered, this, [this] {
+        m_logic->startNew();
+        m_text->setFocus();
+    });
 
     m_delete = m_toolBar->addAction(QStringLiteral("Удалить"));
     m_delete->setToolTip(QStringLiteral("Удалить выбранные записи (Delete)"));
@@ -324,7 +333,10 @@ void DiaryWindow::showReading()
     content.booksOn = !m_linker.isEmpty();
     content.calendar = m_logic->calendarReading();
     content.town = m_town.cityName;
+    // Typing must not throw the reader back to the top of what they were reading.
+    const int scrolled = m_reading->verticalScrollBar()->value();
     m_reading->setHtml(ReadingHtml(content));
+    m_reading->verticalScrollBar()->setValue(scrolled);
 }
 
 void DiaryWindow::listRowChosen(const QModelIndex &current)
