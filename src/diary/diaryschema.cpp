@@ -85,7 +85,8 @@ bool MigrateDiarySchema(QSqlDatabase &db, int from, int to, const RussianStemmer
         if (!steps[version](db, stemmer, error))
             return false;
     }
-    return Run(db, {QStringLiteral("PRAGMA user_version = %1").arg(to)}, error);
+    // Setting the version writes, so an up-to-date file is left alone.
+    return from == to || Run(db, {QStringLiteral("PRAGMA user_version = %1").arg(to)}, error);
 }
 
 }

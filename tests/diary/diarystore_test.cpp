@@ -69,6 +69,18 @@ TEST_F(Diary, ListsNewestMomentFirst)
     EXPECT_EQ(store.search({}), listed);
 }
 
+TEST_F(Diary, CachedLunarDayReachesTheListWithoutChangingTheEntry)
+{
+    const qint64 id = add(QStringLiteral("Луна"), {}, At(2026, 12, 10));
+    const DiaryEntry before = *store.entry(id);
+    ASSERT_TRUE(store.setLunarDay(id, 21, QStringLiteral("55.0333 82.9167 420")));
+
+    const EntrySummary summary = store.summaries().first();
+    EXPECT_EQ(summary.lunarDay, 21);
+    EXPECT_EQ(summary.lunarPlace, QStringLiteral("55.0333 82.9167 420"));
+    EXPECT_EQ(store.entry(id)->changed, before.changed);
+}
+
 TEST_F(Diary, RemovedEntryComesBackWithItsIdAndIsFoundAgain)
 {
     const qint64 kept = add(QStringLiteral("Река"), QStringLiteral("Плыла по реке"), At(2026, 3, 1));
