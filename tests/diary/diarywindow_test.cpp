@@ -185,4 +185,32 @@ TEST_F(DiaryWindowTest, SearchFillsTheListWithTheEntriesFound)
     EXPECT_EQ(window->textEdit()->toPlainText(), QStringLiteral("Ёлка в снегу, кошки нет")) << "a found entry opens";
 }
 
+
+TEST_F(DiaryWindowTest, SelectedEntriesExportWithWhatIsBeingTypedAndImportBack)
+{
+    file.add(QStringLiteral("Первый"), QStringLiteral("Вода"), 1);
+    file.add(QStringLiteral("Второй"), QStringLiteral("Дом"), 2);
+    file.add(QStringLiteral("Третий"), QStringLiteral("Кошка"), 3);
+    std::unique_ptr<DiaryWindow> window(openWindow());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->textEdit()->setPlainText(QStringLiteral("Кошка на крыше, ещё не сохранено"));
+    selectRows(*window, {0, 2});
+
+    const QString exported = file.folder() + QStringLiteral("/сны.txt");
+    QString error;
+    ASSERT_TRUE(window->logic().exportEntries(window->selectedIds(), ExportFormat::Text, exported, &error))
+        << error.toStdString();
+
+    const fixture::DiaryFile other;
+    std::unique_ptr<DiaryWindow> reader(openWindow(other));
+    reader->setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(reader->logic().importFile(exported, &error), 2) << error.toStdString();
+    EXPECT_EQ(listedTitles(*reader), (QStringList{QStringLiteral("Третий"), QStringLiteral("Первый")}));
+    reader->list()->setCurrentIndex(reader->list()->model()->index(0, 0));
+    EXPECT_EQ(reader->textEdit()->toPlainText(), QStringLiteral("Кошка на крыше, ещё не сохранено"));
+
+    EXPECT_EQ(reader->logic().importFile(file.path(), &error), -1) << "a diary file is no text export";
+    EXPECT_FALSE(error.isEmpty());
+}
+
 }
