@@ -3,6 +3,7 @@
 #include "article/richtextview.h"
 #include "article/tolkconnector.h"
 #include "article/tolkwindow.h"
+#include "diary/dreamcalendar.h"
 #include "diary/window/diaryconnector.h"
 #include "diary/window/diaryreadingtext.h"
 #include "diary/window/diarywindow.h"
@@ -94,6 +95,17 @@ TEST_F(DiaryConnectorTest, CtrlDOpensTheDiaryWhoseLinkedWordsOpenTheirArticles)
     ASSERT_NE(tolk->window(), nullptr);
     EXPECT_TRUE(tolk->window()->isVisible());
     EXPECT_TRUE(tolk->window()->view()->viewText().contains(QStringLiteral("к хитрому гостю")));
+
+    UserLocation sydney;
+    sydney.cityName = QStringLiteral("Сидней");
+    sydney.latitudeDegrees = 33;
+    sydney.latitudeSign = -1;
+    sydney.longitudeDegrees = 151;
+    form->options().location = sydney;
+    emit form->diaryRequested();
+    EXPECT_TRUE(window->readingView()->toPlainText().contains(QStringLiteral("Лунный календарь (Сидней)")))
+        << "the town chosen meanwhile reaches the open diary";
+    EXPECT_EQ(window->logic().current().lunarPlace, DreamCalendar(sydney).placeKey());
 
     form->Toolbar2()->mnuBooksAll_Click(1);
     EXPECT_TRUE(readingLinks(*window).isEmpty()) << "no book on: no word links";

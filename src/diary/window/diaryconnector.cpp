@@ -6,6 +6,7 @@
 #include "dictionary/mainwindow.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -95,10 +96,20 @@ void DiaryConnector::ShowDiary()
         m_window = new DiaryWindow(std::move(store), m_main.options().location, &m_main);
         m_window->setHeadwords(m_main.wordIndex().words());
         connect(m_window, &DiaryWindow::wordActivated, &m_tolk, &TolkConnector::ShowWord);
+        m_window->installEventFilter(this);
     }
+    m_window->setTown(m_main.options().location);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+bool DiaryConnector::eventFilter(QObject *watched, QEvent *event)
+{
+    // The options window may have changed the town while the diary stood behind it.
+    if (watched == m_window && event->type() == QEvent::WindowActivate)
+        m_window->setTown(m_main.options().location);
+    return QObject::eventFilter(watched, event);
 }
 
 void DiaryConnector::booksChanged()

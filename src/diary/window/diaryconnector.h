@@ -18,9 +18,10 @@ class DiaryWindow;
 
 // Ties the diary to the main window: "Дневник" and Ctrl+D open it (or bring it to the front),
 // a linked word opens its article in the interpretation window, switching books relinks the
-// words, and the program's exit closes it, saving the entry being written. A diary that is
-// read-only, locked by another copy, damaged or too new is explained to the user; a damaged
-// file is moved aside and a new one started only when the user agrees.
+// words, a change of the town reaches its calendar, and the program's exit closes it, saving
+// the entry being written. A diary that is read-only, locked by another copy, damaged or too
+// new is explained to the user; a damaged file is moved aside and a new one started only when
+// the user agrees.
 class DiaryConnector : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +35,9 @@ public:
     void ShowDiary();
     // The window while it is open (it is deleted when closed).
     DiaryWindow *window() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The store ready for the window, or nothing when the diary cannot be opened now.

@@ -59,8 +59,9 @@ DiaryWindow::DiaryWindow(std::unique_ptr<DiaryStore> store, const UserLocation &
     : QWidget(owner, Qt::Window)
     , m_store(std::move(store))
     , m_town(town)
-    , m_calendar(town, offset)
-    , m_logic(std::make_unique<DiaryWindowLogic>(*m_store, m_calendar, m_linker))
+    , m_offset(offset)
+    , m_calendar(std::make_unique<DreamCalendar>(town, offset))
+    , m_logic(std::make_unique<DiaryWindowLogic>(*m_store, *m_calendar, m_linker))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Дневник сновидений"));
@@ -263,6 +264,17 @@ void DiaryWindow::setHeadwords(const std::vector<QString> &headwords)
 {
     m_linker.build(headwords);
     m_logic->booksChanged();
+}
+
+void DiaryWindow::setTown(const UserLocation &town)
+{
+    if (town.cityName == m_town.cityName && town.latitude() == m_town.latitude()
+        && town.longitude() == m_town.longitude())
+        return;
+    m_town = town;
+    auto calendar = std::make_unique<DreamCalendar>(town, m_offset);
+    m_logic->setCalendar(*calendar);
+    m_calendar = std::move(calendar);
 }
 
 QList<qint64> DiaryWindow::selectedIds() const

@@ -39,6 +39,8 @@ public:
 
     // The headwords of the switched-on books, whose forms become links; none: no book is on.
     void setHeadwords(const std::vector<QString> &headwords);
+    // The town the calendar reads for; a change reads the entry and the list's lunar days again.
+    void setTown(const UserLocation &town);
 
     DiaryWindowLogic &logic() { return *m_logic; }
     DiaryStore &store() { return *m_store; }
@@ -93,7 +95,8 @@ private:
 
     std::unique_ptr<DiaryStore> m_store;
     UserLocation m_town;
-    DreamCalendar m_calendar;
+    const astro::UtcOffsetSource &m_offset;
+    std::unique_ptr<DreamCalendar> m_calendar;
     HeadwordLinker m_linker;
     std::unique_ptr<DiaryWindowLogic> m_logic;
     DiaryEntryModel *m_model = nullptr;

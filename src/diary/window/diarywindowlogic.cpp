@@ -23,7 +23,7 @@ DiaryWindowLogic::DiaryWindowLogic(DiaryStore &store, DreamCalendar &calendar, c
                                    QObject *parent)
     : QObject(parent)
     , m_store(store)
-    , m_calendar(calendar)
+    , m_calendar(&calendar)
     , m_linker(linker)
 {
     m_readingTimer.setSingleShot(true);
@@ -218,9 +218,9 @@ void DiaryWindowLogic::readNow()
 {
     m_readingTimer.stop();
     m_links = m_linker.links(m_current.text);
-    m_reading = m_calendar.read(m_current.moment);
+    m_reading = m_calendar->read(m_current.moment);
     m_current.lunarDay = m_reading && m_reading->lunarDayFound ? m_reading->lunarDay.number : 0;
-    m_current.lunarPlace = m_calendar.placeKey();
+    m_current.lunarPlace = m_calendar->placeKey();
     emit readingChanged();
 }
 
@@ -229,9 +229,18 @@ void DiaryWindowLogic::booksChanged()
     readNow();
 }
 
+void DiaryWindowLogic::setCalendar(DreamCalendar &calendar)
+{
+    m_calendar = &calendar;
+    m_lunarDays.clear();
+    m_staleLunarDays.clear();
+    readNow();
+    emit lunarDaysRead();
+}
+
 int DiaryWindowLogic::listedLunarDay(const EntrySummary &entry)
 {
-    if (entry.lunarPlace == m_calendar.placeKey())
+    if (entry.lunarPlace == m_calendar->placeKey())
         return entry.lunarDay;
     if (const auto known = m_lunarDays.constFind(entry.id); known != m_lunarDays.cend())
         return *known;
@@ -245,12 +254,12 @@ int DiaryWindowLogic::listedLunarDay(const EntrySummary &entry)
 void DiaryWindowLogic::readStaleLunarDays()
 {
     constexpr int kSliceMilliseconds = 30;
-    const QString place = m_calendar.placeKey();
+    const QString place = m_calendar->placeKey();
     QElapsedTimer slice;
     slice.start();
     while (!m_staleLunarDays.isEmpty() && slice.elapsed() < kSliceMilliseconds) {
         const EntrySummary entry = m_staleLunarDays.takeFirst();
-        const std::optional<calendar::CalendarReading> reading = m_calendar.read(entry.moment);
+        const std::optional<calendar::CalendarReading> reading = m_calendar->read(entry.moment);
         const int day = reading && reading->lunarDayFound ? reading->lunarDay.number : 0;
         m_lunarDays.insert(entry.id, day);
         if (isWritable())

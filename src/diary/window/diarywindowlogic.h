@@ -68,6 +68,8 @@ public:
     void readNow();
     // The switched-on books changed: the words are linked again.
     void booksChanged();
+    // The user's town changed: the calendar is read at the new one, the list's lunar days too.
+    void setCalendar(DreamCalendar &calendar);
 
     // The lunar day the list shows: the cached one while it was read for the current town,
     // otherwise 0 for now; it is read a moment later, a few at a time so the window stays
@@ -98,7 +100,7 @@ private:
     void readStaleLunarDays();
 
     DiaryStore &m_store;
-    DreamCalendar &m_calendar;
+    DreamCalendar *m_calendar;
     const HeadwordLinker &m_linker;
     QList<EntrySummary> m_all;
     QList<EntrySummary> m_listed;
