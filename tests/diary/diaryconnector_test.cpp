@@ -3,6 +3,7 @@
 #include "article/richtextview.h"
 #include "article/tolkconnector.h"
 #include "article/tolkwindow.h"
+#include "diary/diaryexport.h"
 #include "diary/dreamcalendar.h"
 #include "diary/window/diaryconnector.h"
 #include "diary/window/diaryreadingtext.h"
@@ -167,6 +168,25 @@ TEST_F(DiaryConnectorTest, ADiaryLockedByAnotherCopyIsExplainedAndLeftAlone)
     EXPECT_EQ(connector->window(), nullptr);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_FALSE(messages.front().isEmpty());
+}
+
+
+TEST_F(DiaryConnectorTest, AnEntryTheDiaryCannotTakeAtExitIsWrittenAsideForImport)
+{
+    emit form->diaryRequested();
+    DiaryWindow *window = connector->window();
+    ASSERT_NE(window, nullptr);
+    window->textEdit()->setPlainText(QStringLiteral("Сон, который некуда сохранить"));
+    window->store().close();  // the diary can no longer be written
+
+    form->ExitApp(false);
+    ASSERT_EQ(messages.size(), 1);
+    const QStringList aside = QDir(diary.folder()).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(messages.front().contains(aside.front())) << messages.front().toStdString();
+    const ImportResult kept = ImportTextFile(QDir(diary.folder()).filePath(aside.front()));
+    ASSERT_EQ(kept.entries.size(), 1) << kept.error.toStdString();
+    EXPECT_EQ(kept.entries.front().text, QStringLiteral("Сон, который некуда сохранить"));
 }
 
 }

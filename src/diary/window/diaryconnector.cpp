@@ -121,7 +121,7 @@ void DiaryConnector::booksChanged()
 void DiaryConnector::closeWindow()
 {
     if (m_window)
-        m_window->close();
+        m_window->closeForExit();
 }
 
 }

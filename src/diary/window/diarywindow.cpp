@@ -455,9 +455,25 @@ void DiaryWindow::setStatus(const QString &text)
     m_status->setVisible(!text.isEmpty());
 }
 
-void DiaryWindow::closeEvent(QCloseEvent *event)
+void DiaryWindow::closeForExit()
 {
     if (!m_logic->saveCurrent()) {
+        const QString aside = m_logic->saveDraftAside({QFileInfo(m_store->path()).absolutePath(), QDir::homePath()});
+        const QString problem = QStringLiteral("Запись не удалось сохранить в дневник: %1").arg(m_logic->saveError());
+        ShowMessage(this, QMessageBox::Warning,
+                    aside.isEmpty() ? problem
+                                    : QStringLiteral("%1\n\nЕё текст сохранён в файле\n%2\nЕго можно вернуть в дневник "
+                                                     "командой «Импорт».")
+                                          .arg(problem, QDir::toNativeSeparators(aside)),
+                    QStringLiteral("Дневник сновидений"));
+    }
+    m_closingAnyway = true;
+    close();
+}
+
+void DiaryWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_closingAnyway && !m_logic->saveCurrent()) {
         // The text stays on the screen rather than vanish with the window.
         ShowMessage(this, QMessageBox::Warning,
                     QStringLiteral("Запись не сохранена: %1\nОкно дневника останется открытым, чтобы текст не пропал; "

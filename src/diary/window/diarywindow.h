@@ -65,6 +65,9 @@ public:
     void deleteSelected();
     void exportEntries(bool selectedOnly);
     void importEntries();
+    // The program is ending: the window closes whatever happens; an entry the diary cannot take
+    // is written aside as a text file the diary can import, and the user is told where.
+    void closeForExit();
 
 signals:
     // A linked word was clicked: its article should open in the interpretation window.
@@ -104,6 +107,7 @@ private:
     cDateTimePicker m_timePicker;
     bool m_filling = false;
     bool m_selectingQuietly = false;
+    bool m_closingAnyway = false;
 
     QToolBar *m_toolBar = nullptr;
     QAction *m_new = nullptr;

@@ -3,6 +3,7 @@
 #include "diary/diarystore.h"
 #include "diary/dreamcalendar.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -278,6 +279,19 @@ bool DiaryWindowLogic::exportEntries(const QList<qint64> &ids, ExportFormat form
         return false;
     }
     return ExportEntries(m_store.entries(ids), format, path, error);
+}
+
+QString DiaryWindowLogic::saveDraftAside(const QStringList &folders) const
+{
+    const QString name = QStringLiteral("Несохранённый сон %1.txt")
+                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(name);
+        QString error;
+        if (ExportEntries({m_current}, ExportFormat::Text, path, &error))
+            return path;
+    }
+    return {};
 }
 
 int DiaryWindowLogic::importFile(const QString &path, QString *error)

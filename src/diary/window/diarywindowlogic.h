@@ -81,6 +81,9 @@ public:
     bool exportEntries(const QList<qint64> &ids, ExportFormat format, const QString &path, QString *error);
     // Adds the entries of a plain-text export; their number, or -1 with *error.
     int importFile(const QString &path, QString *error);
+    // The entry being edited as a plain-text export in the first of the folders that takes it,
+    // for when the diary cannot be written; the file's path, or empty.
+    QString saveDraftAside(const QStringList &folders) const;
 
 signals:
     void listChanged();     // the listed entries are new: the list is shown again
