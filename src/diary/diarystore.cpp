@@ -436,6 +436,30 @@ bool DiaryStore::saveAll(QList<DiaryEntry> &entries)
     return true;
 }
 
+qsizetype DiaryStore::importEntries(const QList<DiaryEntry> &entries)
+{
+    if (!canWrite())
+        return -1;
+    QSqlQuery known(m_connection->db());
+    known.prepare(QStringLiteral("SELECT count(*) FROM entry WHERE moment = ? AND title = ? AND body = ?"));
+    QList<DiaryEntry> added;
+    for (const DiaryEntry &entry : entries) {
+        known.addBindValue(MomentText(entry.moment));
+        known.addBindValue(Text(entry.title));
+        known.addBindValue(Text(entry.text));
+        if (!known.exec() || !known.next()) {
+            m_message = NotSavedMessage(known.lastError());
+            return -1;
+        }
+        if (known.value(0).toInt() == 0) {
+            added << entry;
+            added.last().id = 0;
+        }
+    }
+    known.finish();
+    return saveAll(added) ? added.size() : -1;
+}
+
 bool DiaryStore::write(DiaryEntry &entry, bool replace)
 {
     QSqlDatabase db = m_connection->db();
