@@ -192,6 +192,10 @@ DiaryOpenResult DiaryStore::open()
         if (writable) {
             db.setDatabaseName(m_path);
             db.setConnectOptions(kBusyTimeout);
+        } else if (folder.isWritable() && QFileInfo(m_path + QStringLiteral("-wal")).size() > 0) {
+            // Commits a crash left in the journal are read through a WAL index beside the file.
+            db.setDatabaseName(m_path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         } else {
             // Immutable: SQLite writes nothing, not even its WAL index, beside a file it may not change.
             QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
