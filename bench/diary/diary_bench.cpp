@@ -140,6 +140,19 @@ void ReadDream(benchmark::State &state)
 }
 BENCHMARK(ReadDream)->Unit(benchmark::kMillisecond);
 
+// The linking part of the reading alone.
+void LinkDreamWords(benchmark::State &state)
+{
+    DiaryStore store(g_setting->diaryPath);
+    store.open();
+    HeadwordLinker linker;
+    linker.build(g_setting->index.words());
+    const QString text = store.entry(g_setting->ids[0])->text;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linker.links(text).size());
+}
+BENCHMARK(LinkDreamWords)->Unit(benchmark::kMillisecond);
+
 void SaveDream(benchmark::State &state)
 {
     DiaryStore store(g_setting->diaryPath);

@@ -192,6 +192,10 @@ DiaryOpenResult DiaryStore::open()
         if (writable) {
             db.setDatabaseName(m_path);
             db.setConnectOptions(kBusyTimeout);
+        } else if (folder.isWritable() && QFileInfo(m_path + QStringLiteral("-wal")).size() > 0) {
+            // Commits a crash left in the journal are read through a WAL index beside the file.
+            db.setDatabaseName(m_path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         } else {
             // Immutable: SQLite writes nothing, not even its WAL index, beside a file it may not change.
             QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
@@ -434,6 +438,30 @@ bool DiaryStore::saveAll(QList<DiaryEntry> &entries)
     entries = saved;
     m_message.clear();
     return true;
+}
+
+qsizetype DiaryStore::importEntries(const QList<DiaryEntry> &entries)
+{
+    if (!canWrite())
+        return -1;
+    QSqlQuery known(m_connection->db());
+    known.prepare(QStringLiteral("SELECT count(*) FROM entry WHERE moment = ? AND title = ? AND body = ?"));
+    QList<DiaryEntry> added;
+    for (const DiaryEntry &entry : entries) {
+        known.addBindValue(MomentText(entry.moment));
+        known.addBindValue(Text(entry.title));
+        known.addBindValue(Text(entry.text));
+        if (!known.exec() || !known.next()) {
+            m_message = NotSavedMessage(known.lastError());
+            return -1;
+        }
+        if (known.value(0).toInt() == 0) {
+            added << entry;
+            added.last().id = 0;
+        }
+    }
+    known.finish();
+    return saveAll(added) ? added.size() : -1;
 }
 
 bool DiaryStore::write(DiaryEntry &entry, bool replace)

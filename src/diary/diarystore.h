@@ -65,8 +65,12 @@ public:
     // An entry without a valid moment gets the default one.
     // False with message() when the diary cannot be written.
     bool save(DiaryEntry &entry);
-    // Saves many entries in one transaction (import): all or none.
+    // Saves many entries in one transaction: all or none.
     bool saveAll(QList<DiaryEntry> &entries);
+    // Saves, in one transaction, those of the entries the diary does not hold yet (the same
+    // moment, title and text), so that importing a file twice adds nothing the second time.
+    // Returns how many were added, -1 with message() on failure.
+    qsizetype importEntries(const QList<DiaryEntry> &entries);
     // Removes an entry and returns it whole, so that restore() can put it back for undo.
     std::optional<DiaryEntry> remove(qint64 id);
     // Puts a removed entry back with its id, created and changed times.

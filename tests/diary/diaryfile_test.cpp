@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -192,6 +193,33 @@ void MakeWritable(const QString &path)
 {
     QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(DiaryFile, ReadOnlyFileShowsWhatACrashLeftInTheJournal)
+{
+    // A copy taken while the diary is open is what a crash leaves: commits still in the journal.
+    const QString copy = dir.filePath(QStringLiteral("copy.sqlite"));
+    {
+        DiaryStore store(path);
+        ASSERT_EQ(store.open(), DiaryOpenResult::Opened);
+        QList<DiaryEntry> entries {Dream(QStringLiteral("Один"), {}, At(2026, 1, 1)),
+                                   Dream(QStringLiteral("Два"), {}, At(2026, 1, 2))};
+        ASSERT_TRUE(store.saveAll(entries));
+        for (const QString &suffix : {QString(), QStringLiteral("-wal")})
+            ASSERT_TRUE(QFile::copy(path + suffix, copy + suffix));
+    }
+    ASSERT_GT(QFileInfo(copy + QStringLiteral("-wal")).size(), 0);
+    const QByteArray before = FileBytes(copy);
+    if (!MakeReadOnly(copy))
+        GTEST_SKIP() << "cannot make a file read-only here";
+
+    DiaryStore store(copy);
+    EXPECT_EQ(store.open(), DiaryOpenResult::ReadOnly) << store.message().toStdString();
+    EXPECT_EQ(store.count(), 2);
+    EXPECT_EQ(store.search(QStringLiteral("два")).size(), 1);
+    store.close();
+    MakeWritable(copy);
+    EXPECT_EQ(FileBytes(copy), before);
 }
 
 TEST_F(DiaryFile, ReadOnlyFileIsReadButNotWritten)
