@@ -205,6 +205,7 @@ TEST_F(DiaryWindowTest, SelectedEntriesExportWithWhatIsBeingTypedAndImportBack)
     std::unique_ptr<DiaryWindow> reader(openWindow(other));
     reader->setAttribute(Qt::WA_DeleteOnClose, false);
     EXPECT_EQ(reader->logic().importFile(exported, &error), 2) << error.toStdString();
+    EXPECT_EQ(reader->logic().importFile(exported, &error), 0) << "the same file again adds nothing";
     EXPECT_EQ(listedTitles(*reader), (QStringList{QStringLiteral("Третий"), QStringLiteral("Первый")}));
     reader->list()->setCurrentIndex(reader->list()->model()->index(0, 0));
     EXPECT_EQ(reader->textEdit()->toPlainText(), QStringLiteral("Кошка на крыше, ещё не сохранено"));

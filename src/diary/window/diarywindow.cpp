@@ -441,7 +441,8 @@ void DiaryWindow::importEntries()
         ShowMessage(this, QMessageBox::Warning, error, QStringLiteral("Импорт в дневник"));
         return;
     }
-    setStatus(added == 0 ? QStringLiteral("В файле нет записей.") : QStringLiteral("Добавлено записей: %1").arg(added));
+    setStatus(added == 0 ? QStringLiteral("Новых записей в файле нет: все они уже есть в дневнике.")
+                         : QStringLiteral("Добавлено записей: %1").arg(added));
 }
 
 void DiaryWindow::saveFailed(const QString &message)

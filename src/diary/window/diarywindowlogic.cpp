@@ -296,21 +296,26 @@ QString DiaryWindowLogic::saveDraftAside(const QStringList &folders) const
 
 int DiaryWindowLogic::importFile(const QString &path, QString *error)
 {
-    ImportResult imported = ImportTextFile(path);
+    const ImportResult imported = ImportTextFile(path);
     if (!imported.error.isEmpty()) {
         *error = imported.error;
         return -1;
     }
-    if (imported.entries.isEmpty())
-        return 0;
-    if (!saveCurrent() || !m_store.saveAll(imported.entries)) {
-        *error = m_saveError.isEmpty() ? m_store.message() : m_saveError;
+    if (!saveCurrent()) {
+        *error = m_saveError;
         return -1;
     }
-    reloadAll();
-    relist();
-    emit listChanged();
-    return int(imported.entries.size());
+    const qsizetype added = m_store.importEntries(imported.entries);
+    if (added < 0) {
+        *error = m_store.message();
+        return -1;
+    }
+    if (added > 0) {
+        reloadAll();
+        relist();
+        emit listChanged();
+    }
+    return int(added);
 }
 
 }

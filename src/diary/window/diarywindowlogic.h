@@ -79,7 +79,8 @@ public:
 
     // The given entries (all when ids is empty) as a file; the entry being edited is saved first.
     bool exportEntries(const QList<qint64> &ids, ExportFormat format, const QString &path, QString *error);
-    // Adds the entries of a plain-text export; their number, or -1 with *error.
+    // Adds the entries of a plain-text export that the diary does not hold yet; their number,
+    // or -1 with *error.
     int importFile(const QString &path, QString *error);
     // The entry being edited as a plain-text export in the first of the folders that takes it,
     // for when the diary cannot be written; the file's path, or empty.
