@@ -91,6 +91,10 @@ TEST_F(DiaryConnectorTest, CtrlDOpensTheDiaryWhoseLinkedWordsOpenTheirArticles)
     for (const QString &link : links)
         headwords << LinkedHeadword(QUrl(link));
     ASSERT_EQ(headwords, (QStringList{QStringLiteral("Кошка"), QStringLiteral("Вода")}));
+    QStringList marked;
+    for (const QTextEdit::ExtraSelection &mark : window->textEdit()->extraSelections())
+        marked << mark.cursor.selectedText();
+    EXPECT_EQ(marked, (QStringList{QStringLiteral("кошку"), QStringLiteral("воды")})) << "the words are marked in the text";
 
     emit window->readingView()->anchorClicked(QUrl(links.front()));
     ASSERT_NE(tolk->window(), nullptr);

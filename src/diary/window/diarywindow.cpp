@@ -349,6 +349,26 @@ void DiaryWindow::showReading()
     const int scrolled = m_reading->verticalScrollBar()->value();
     m_reading->setHtml(ReadingHtml(content));
     m_reading->verticalScrollBar()->setValue(scrolled);
+    markLinkedWords();
+}
+
+void DiaryWindow::markLinkedWords()
+{
+    // Marks follow later typing by themselves; they are only placed on the text that was read.
+    QList<QTextEdit::ExtraSelection> marks;
+    if (m_text->toPlainText() == m_logic->current().text) {
+        for (const WordLink &link : m_logic->links()) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = QTextCursor(m_text->document());
+            mark.cursor.setPosition(int(link.position));
+            mark.cursor.setPosition(int(link.position + link.length), QTextCursor::KeepAnchor);
+            mark.format.setUnderlineStyle(QTextCharFormat::DotLine);
+            mark.format.setUnderlineColor(palette().color(QPalette::Link));
+            mark.format.setToolTip(link.headword);
+            marks << mark;
+        }
+    }
+    m_text->setExtraSelections(marks);
 }
 
 void DiaryWindow::listRowChosen(const QModelIndex &current)

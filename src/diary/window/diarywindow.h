@@ -88,6 +88,8 @@ private:
     void showRow(int row);
     void showEntry();
     void showReading();
+    // Underlines, in the text, the words the reading links.
+    void markLinkedWords();
     void selectCurrent();
     void listRowChosen(const QModelIndex &current);
     void editorChanged();
