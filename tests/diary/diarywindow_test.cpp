@@ -34,6 +34,22 @@ protected:
         return window;
     }
 
+    // A window the test owns (closing it does not delete it).
+    static std::unique_ptr<DiaryWindow> ownedWindow(const fixture::DiaryFile &diary)
+    {
+        std::unique_ptr<DiaryWindow> window(openWindow(diary));
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        return window;
+    }
+
+    // Entries with these titles and texts, one night after another from the 1st of December.
+    void addNights(std::initializer_list<std::pair<const char *, const char *>> nights)
+    {
+        int day = 1;
+        for (const auto &[title, text] : nights)
+            file.add(QString::fromUtf8(title), QString::fromUtf8(text), day++);
+    }
+
     static QStringList listedTitles(const DiaryWindow &window)
     {
         QStringList titles;
@@ -129,11 +145,8 @@ TEST_F(DiaryWindowTest, NothingTypedIsLostWhicheverWayTheEntryIsLeft)
 
 TEST_F(DiaryWindowTest, DeletedEntriesComeBackWholeWithUndo)
 {
-    file.add(QStringLiteral("Первый"), QStringLiteral("Вода"), 1);
-    file.add(QStringLiteral("Второй"), QStringLiteral("Дом"), 2);
-    file.add(QStringLiteral("Третий"), QStringLiteral("Кошка"), 3);
-    std::unique_ptr<DiaryWindow> window(openWindow());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    addNights({{"Первый", "Вода"}, {"Второй", "Дом"}, {"Третий", "Кошка"}});
+    const std::unique_ptr<DiaryWindow> window = ownedWindow(file);
     EXPECT_EQ(listedTitles(*window),
               (QStringList{QStringLiteral("Третий"), QStringLiteral("Второй"), QStringLiteral("Первый")}));
     EXPECT_FALSE(window->undoAction()->isEnabled());
@@ -157,11 +170,10 @@ TEST_F(DiaryWindowTest, DeletedEntriesComeBackWholeWithUndo)
 
 TEST_F(DiaryWindowTest, SearchFillsTheListWithTheEntriesFound)
 {
-    file.add(QStringLiteral("Кошка на крыше"), QStringLiteral("Серая кошка спала у трубы"), 1);
-    file.add(QStringLiteral("Ёлка"), QStringLiteral("Ёлка в снегу, кошки нет"), 2);
-    file.add(QStringLiteral("Море"), QStringLiteral("Тёплая вода и ветер"), 3);
-    std::unique_ptr<DiaryWindow> window(openWindow());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    addNights({{"Кошка на крыше", "Серая кошка спала у трубы"},
+               {"Ёлка", "Ёлка в снегу, кошки нет"},
+               {"Море", "Тёплая вода и ветер"}});
+    const std::unique_ptr<DiaryWindow> window = ownedWindow(file);
 
     const struct {
         const char *query;
@@ -188,11 +200,8 @@ TEST_F(DiaryWindowTest, SearchFillsTheListWithTheEntriesFound)
 
 TEST_F(DiaryWindowTest, SelectedEntriesExportWithWhatIsBeingTypedAndImportBack)
 {
-    file.add(QStringLiteral("Первый"), QStringLiteral("Вода"), 1);
-    file.add(QStringLiteral("Второй"), QStringLiteral("Дом"), 2);
-    file.add(QStringLiteral("Третий"), QStringLiteral("Кошка"), 3);
-    std::unique_ptr<DiaryWindow> window(openWindow());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    addNights({{"Первый", "Вода"}, {"Второй", "Дом"}, {"Третий", "Кошка"}});
+    const std::unique_ptr<DiaryWindow> window = ownedWindow(file);
     window->textEdit()->setPlainText(QStringLiteral("Кошка на крыше, ещё не сохранено"));
     selectRows(*window, {0, 2});
 
@@ -202,8 +211,7 @@ TEST_F(DiaryWindowTest, SelectedEntriesExportWithWhatIsBeingTypedAndImportBack)
         << error.toStdString();
 
     const fixture::DiaryFile other;
-    std::unique_ptr<DiaryWindow> reader(openWindow(other));
-    reader->setAttribute(Qt::WA_DeleteOnClose, false);
+    const std::unique_ptr<DiaryWindow> reader = ownedWindow(other);
     EXPECT_EQ(reader->logic().importFile(exported, &error), 2) << error.toStdString();
     EXPECT_EQ(reader->logic().importFile(exported, &error), 0) << "the same file again adds nothing";
     EXPECT_EQ(listedTitles(*reader), (QStringList{QStringLiteral("Третий"), QStringLiteral("Первый")}));
