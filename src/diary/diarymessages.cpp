@@ -110,6 +110,11 @@ QString CannotMoveAsideMessage(const QString &path)
     return QStringLiteral("Не удалось переименовать повреждённый файл «%1»; он оставлен как был.").arg(Shown(path));
 }
 
+QString NotDamagedMessage(const QString &path)
+{
+    return QStringLiteral("Дневник «%1» не повреждён; он оставлен на месте.").arg(Shown(path));
+}
+
 bool IsBusy(const QSqlError &error)
 {
     const int code = ResultCode(error);

@@ -18,6 +18,7 @@ QString NotSavedMessage(const QSqlError &error);
 QString SavingReadOnlyMessage();
 QString MovedAsideMessage(const QString &asidePath);
 QString CannotMoveAsideMessage(const QString &path);
+QString NotDamagedMessage(const QString &path);
 
 // SQLite's result codes the messages tell apart.
 bool IsBusy(const QSqlError &error);

@@ -49,9 +49,9 @@ public:
     // The last problem as a sentence for the user; empty after success.
     const QString &message() const { return m_message; }
 
-    // Only after the user agreed: moves a damaged file aside to a new name in the same folder,
-    // starts an empty diary in its place and returns the new name of the damaged file (empty on
-    // failure, with message() saying why).
+    // Only after the user agreed, and only when open() found the file damaged: moves it aside
+    // to a new name in the same folder, starts an empty diary in its place and returns the new
+    // name of the damaged file (empty on failure, with message() saying why).
     QString startOverAfterDamage();
 
     // Every entry, newest moment first (ties: the newer entry first).
@@ -99,6 +99,7 @@ private:
     QString m_path;
     mutable QString m_message;
     QSqlError m_lastError;
+    DiaryOpenResult m_openResult = DiaryOpenResult::Failed;
     std::unique_ptr<Connection> m_connection;
 };
 

@@ -160,6 +160,10 @@ TEST_F(DiaryFile, DamagedFileIsMovedAsideOnlyWhenAsked)
     EXPECT_EQ(store.count(), 0);
     DiaryEntry entry = Dream(QStringLiteral("Первый сон нового дневника"), {}, At(2026, 1, 1));
     EXPECT_TRUE(store.save(entry));
+
+    EXPECT_TRUE(store.startOverAfterDamage().isEmpty()) << "a sound diary stays where it is";
+    EXPECT_EQ(store.count(), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.damaged-*")}, QDir::Files).size(), 1);
 }
 
 TEST_F(DiaryFile, SecondCopyIsToldTheDiaryIsTaken)
