@@ -94,7 +94,7 @@ void DiaryConnector::ShowDiary()
         if (!store)
             return;
         m_window = new DiaryWindow(std::move(store), m_main.options().location, &m_main);
-        m_window->setHeadwords(m_main.wordIndex().words());
+        m_window->setLinker(linker());
         connect(m_window, &DiaryWindow::wordActivated, &m_tolk, &TolkConnector::ShowWord);
         m_window->installEventFilter(this);
     }
@@ -112,10 +112,21 @@ bool DiaryConnector::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+std::shared_ptr<const HeadwordLinker> DiaryConnector::linker()
+{
+    if (!m_linker) {
+        auto linker = std::make_shared<HeadwordLinker>();
+        linker->build(m_main.wordIndex().words());
+        m_linker = std::move(linker);
+    }
+    return m_linker;
+}
+
 void DiaryConnector::booksChanged()
 {
+    m_linker.reset();
     if (m_window)
-        m_window->setHeadwords(m_main.wordIndex().words());
+        m_window->setLinker(linker());
 }
 
 void DiaryConnector::closeWindow()

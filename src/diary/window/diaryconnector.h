@@ -1,11 +1,13 @@
 #pragma once
 
 #include "diary/diarystore.h"
+#include "diary/headwordlinker.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 namespace somnar {
 
@@ -43,6 +45,8 @@ private:
     // The store ready for the window, or nothing when the diary cannot be opened now.
     std::unique_ptr<DiaryStore> openStore();
     void booksChanged();
+    // The linker over the switched-on books' headwords, built once per set of books.
+    std::shared_ptr<const HeadwordLinker> linker();
     void closeWindow();
 
     Form1 &m_main;
@@ -50,6 +54,7 @@ private:
     QString m_path;
     Question m_ask;
     QPointer<DiaryWindow> m_window;
+    std::shared_ptr<const HeadwordLinker> m_linker;
 };
 
 // The question put to the user before a damaged diary is moved aside.

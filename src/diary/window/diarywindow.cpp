@@ -27,6 +27,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace somnar::diary {
 
 namespace {
@@ -61,7 +63,8 @@ DiaryWindow::DiaryWindow(std::unique_ptr<DiaryStore> store, const UserLocation &
     , m_town(town)
     , m_offset(offset)
     , m_calendar(std::make_unique<DreamCalendar>(town, offset))
-    , m_logic(std::make_unique<DiaryWindowLogic>(*m_store, *m_calendar, m_linker))
+    , m_linker(std::make_shared<HeadwordLinker>())
+    , m_logic(std::make_unique<DiaryWindowLogic>(*m_store, *m_calendar, *m_linker))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Дневник сновидений"));
@@ -260,10 +263,18 @@ void DiaryWindow::layOut()
     resize(1000, 620);
 }
 
+void DiaryWindow::setLinker(std::shared_ptr<const HeadwordLinker> linker)
+{
+    // The logic reads through the old linker until it has the new one.
+    const std::shared_ptr<const HeadwordLinker> previous = std::exchange(m_linker, std::move(linker));
+    m_logic->setLinker(*m_linker);
+}
+
 void DiaryWindow::setHeadwords(const std::vector<QString> &headwords)
 {
-    m_linker.build(headwords);
-    m_logic->booksChanged();
+    auto linker = std::make_shared<HeadwordLinker>();
+    linker->build(headwords);
+    setLinker(std::move(linker));
 }
 
 void DiaryWindow::setTown(const UserLocation &town)
@@ -342,7 +353,7 @@ void DiaryWindow::showReading()
 {
     ReadingContent content;
     content.links = m_logic->links();
-    content.booksOn = !m_linker.isEmpty();
+    content.booksOn = !m_linker->isEmpty();
     content.calendar = m_logic->calendarReading();
     content.town = m_town.cityName;
     // Typing must not throw the reader back to the top of what they were reading.

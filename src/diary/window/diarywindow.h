@@ -37,7 +37,10 @@ public:
                 const astro::UtcOffsetSource &offset = astro::SystemOffset());
     ~DiaryWindow() override;
 
-    // The headwords of the switched-on books, whose forms become links; none: no book is on.
+    // The linker over the headwords of the switched-on books, shared with whoever keeps it
+    // between openings; an empty one: no book is on.
+    void setLinker(std::shared_ptr<const HeadwordLinker> linker);
+    // The same through a linker of the window's own.
     void setHeadwords(const std::vector<QString> &headwords);
     // The town the calendar reads for; a change reads the entry and the list's lunar days again.
     void setTown(const UserLocation &town);
@@ -102,7 +105,7 @@ private:
     UserLocation m_town;
     const astro::UtcOffsetSource &m_offset;
     std::unique_ptr<DreamCalendar> m_calendar;
-    HeadwordLinker m_linker;
+    std::shared_ptr<const HeadwordLinker> m_linker;
     std::unique_ptr<DiaryWindowLogic> m_logic;
     DiaryEntryModel *m_model = nullptr;
     cDateTimePicker m_datePicker;

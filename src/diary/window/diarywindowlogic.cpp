@@ -25,7 +25,7 @@ DiaryWindowLogic::DiaryWindowLogic(DiaryStore &store, DreamCalendar &calendar, c
     : QObject(parent)
     , m_store(store)
     , m_calendar(&calendar)
-    , m_linker(linker)
+    , m_linker(&linker)
 {
     m_readingTimer.setSingleShot(true);
     m_readingTimer.setInterval(kReadingMilliseconds);
@@ -218,15 +218,16 @@ void DiaryWindowLogic::undoRemove()
 void DiaryWindowLogic::readNow()
 {
     m_readingTimer.stop();
-    m_links = m_linker.links(m_current.text);
+    m_links = m_linker->links(m_current.text);
     m_reading = m_calendar->read(m_current.moment);
     m_current.lunarDay = m_reading && m_reading->lunarDayFound ? m_reading->lunarDay.number : 0;
     m_current.lunarPlace = m_calendar->placeKey();
     emit readingChanged();
 }
 
-void DiaryWindowLogic::booksChanged()
+void DiaryWindowLogic::setLinker(const HeadwordLinker &linker)
 {
+    m_linker = &linker;
     readNow();
 }
 

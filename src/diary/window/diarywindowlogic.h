@@ -66,8 +66,8 @@ public:
     const std::optional<calendar::CalendarReading> &calendarReading() const { return m_reading; }
     bool readingPending() const { return m_readingTimer.isActive(); }
     void readNow();
-    // The switched-on books changed: the words are linked again.
-    void booksChanged();
+    // The switched-on books changed: the words are linked again through this linker.
+    void setLinker(const HeadwordLinker &linker);
     // The user's town changed: the calendar is read at the new one, the list's lunar days too.
     void setCalendar(DreamCalendar &calendar);
 
@@ -105,7 +105,7 @@ private:
 
     DiaryStore &m_store;
     DreamCalendar *m_calendar;
-    const HeadwordLinker &m_linker;
+    const HeadwordLinker *m_linker;
     QList<EntrySummary> m_all;
     QList<EntrySummary> m_listed;
     QString m_query;
