@@ -192,9 +192,12 @@ ImportResult ImportText(const QString &content)
     QStringList lines = content.split(u'\n');
     if (content.endsWith(u'\n'))
         lines.removeLast();
-    for (QString &line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    // A file an editor turned to CR LF loses one CR a line; a CR the text itself holds stays.
+    if (!lines.isEmpty() && lines[0].endsWith(u'\r')) {
+        for (QString &line : lines) {
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+        }
     }
     if (!lines.isEmpty() && lines[0].startsWith(QChar(0xFEFF)))
         lines[0].remove(0, 1);

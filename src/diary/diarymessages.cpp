@@ -95,6 +95,11 @@ QString NotSavedMessage(const QSqlError &error)
     return QStringLiteral("Запись не сохранена: %1. Дневник остался таким, каким был до этого.").arg(Reason(error));
 }
 
+QString NotSearchedMessage(const QSqlError &error)
+{
+    return QStringLiteral("Поиск не удался: %1.").arg(Reason(error));
+}
+
 QString SavingReadOnlyMessage()
 {
     return QStringLiteral("Дневник открыт только для чтения: изменения не сохранены.");

@@ -15,6 +15,7 @@ QString NoDriverMessage();
 QString CannotCreateMessage(const QString &path);
 QString CannotOpenMessage(const QString &path, const QSqlError &error);
 QString NotSavedMessage(const QSqlError &error);
+QString NotSearchedMessage(const QSqlError &error);
 QString SavingReadOnlyMessage();
 QString MovedAsideMessage(const QString &asidePath);
 QString CannotMoveAsideMessage(const QString &path);

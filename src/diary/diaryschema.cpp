@@ -46,8 +46,10 @@ bool AddTagsAndSearch(QSqlDatabase &db, const RussianStemmer &stemmer, QString *
              {QStringLiteral("ALTER TABLE entry ADD COLUMN tags TEXT NOT NULL DEFAULT ''"),
               QStringLiteral("CREATE VIRTUAL TABLE entry_words USING fts5(words, "
                              "tokenize = 'unicode61 remove_diacritics 2')"),
-              QStringLiteral("CREATE VIRTUAL TABLE entry_stems USING fts5(stems, "
-                             "tokenize = 'unicode61 remove_diacritics 2', detail = none)")},
+              // The stems are ours, folded and split already: the ASCII tokenizer keeps each
+              // one a single token whatever its letters (unicode61 splits at some marks, and a
+              // query of two tokens fails on a table without positions).
+              QStringLiteral("CREATE VIRTUAL TABLE entry_stems USING fts5(stems, tokenize = 'ascii', detail = none)")},
              error))
         return false;
     QSqlQuery entries(db);

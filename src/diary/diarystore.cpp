@@ -371,7 +371,11 @@ QList<qint64> DiaryStore::search(const QString &text) const
         if (!part.isEmpty())
             query.addBindValue(part);
     }
-    query.exec();
+    if (!query.exec()) {
+        m_message = NotSearchedMessage(query.lastError());
+        return ids;
+    }
+    m_message.clear();
     while (query.next())
         ids.append(query.value(0).toLongLong());
     return ids;

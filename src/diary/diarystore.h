@@ -81,7 +81,7 @@ public:
     // Entries whose title, text or tags hold every word of the query (any form of a Russian
     // word: "кошка" finds "кошку"), or a phrase in double quotes as written; ids in list order.
     // Whatever the user types is taken as words, never as query syntax; a query without any
-    // word gives every entry.
+    // word gives every entry. Nothing found and message() set when the diary could not be read.
     QList<qint64> search(const QString &query) const;
 
 private:

@@ -20,7 +20,8 @@ QList<DiaryEntry> TrickyEntries()
               At(2026, 12, 9, 4, 30), {QStringLiteral("лес"), QStringLiteral("зима")}),
         Dream(QStringLiteral("Пустой сон"), QString(), At(1999, 1, 1, 0, 0)),
         Dream(QStringLiteral("Строки, похожие на разметку"),
-              QStringLiteral("=== 1 января — не запись\n\\обратная черта\n===\nВремя сна: 2020-01-01T00:00:00\n"),
+              QStringLiteral("=== 1 января — не запись\n\\обратная черта\n===\nВремя сна: 2020-01-01T00:00:00\n"
+                             "возврат каретки в конце строки\r\n"),
               At(2026, 2, 28, 23, 59, 59)),
         Dream(QStringLiteral("<b>&amp;</b>"), QStringLiteral("\n\nс пустыми строками в начале и в конце\n\n"),
               At(2025, 7, 1)),

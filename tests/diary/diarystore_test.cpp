@@ -137,9 +137,13 @@ TEST_F(Diary, SearchFoldsCaseAndYoAndFindsFormsAndPhrases)
         {"words:кошка", none},
         {"^кошка", {cat}},
         {"(((", both},
+        {"r\u05a1e", none},
+        {"кошка \x01\x04", {cat}},
     };
-    for (const auto &c : cases)
+    for (const auto &c : cases) {
         EXPECT_EQ(store.search(QString::fromUtf8(c.query)), c.found) << c.query;
+        EXPECT_TRUE(store.message().isEmpty()) << c.query << ": " << store.message().toStdString();
+    }
 }
 
 }
