@@ -36,6 +36,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -51,7 +52,9 @@ const QColor kLinkBlue(0, 0, 255);
 // Four buttons fit the narrowest window only without the bar's own margin around them.
 class TightToolBarStyle : public QProxyStyle {
 public:
+    // Over a copy of the application's own style, whichever was chosen.
     explicit TightToolBarStyle(QObject *owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
     {
         setParent(owner);
     }
