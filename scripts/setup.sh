@@ -8,6 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libx11-dev
     mdbtools mdbtools-dev
+    libqt6sql6-sqlite libstemmer-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation fonts-dejavu-core openbox xdotool xclip x11-utils x11-xkb-utils procps trayer
     poppler-utils unrtf

@@ -6,6 +6,7 @@
 #include "app/splashwindow.h"
 #include "calendar/window/calenconnector.h"
 #include "controls/artwork.h"
+#include "diary/window/diaryconnector.h"
 #include "dictionary/mainwindow.h"
 #include "literature/aboutopener.h"
 #include "literature/literaturetree.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QObject::connect(&form, &Form1::optionsRequested, &form,
                      [&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, true); });
     new calendar::CalenConnector(form, SettingsStore::instance());  // owned by the form
+    new diary::DiaryConnector(form, *tolk);  // owned by the form
     tray->setOptionsShow([&form] { ShowOptions(&form, form.options(), SettingsStore::instance(), 1, false); });
 
     if (HasTraySwitch(QApplication::arguments())) {

@@ -33,8 +33,10 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -46,6 +48,23 @@ constexpr int kTimerMilliseconds = 500;
 constexpr int kColumnGap = 8;  // pixels between two columns of words
 const QColor kLinkNavy(0, 0, 128);
 const QColor kLinkBlue(0, 0, 255);
+
+// Four buttons fit the narrowest window only without the bar's own margin around them.
+class TightToolBarStyle : public QProxyStyle {
+public:
+    // Over a copy of the application's own style, whichever was chosen.
+    explicit TightToolBarStyle(QObject *owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+    {
+        setParent(owner);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ToolBarItemMargin || metric == PM_ToolBarFrameWidth)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QFont arialFont(qreal points)
 {
@@ -96,6 +115,7 @@ void Form1::createCommandBar()
     m_toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolbar1->setIconSize(QSize(24, 24));
     m_toolbar1->setMovable(false);
+    m_toolbar1->setStyle(new TightToolBarStyle(m_toolbar1));
     m_toolbar1->installEventFilter(this);
     m_tolk = m_toolbar1->addAction(artworkIcon(QStringLiteral("show")), QStringLiteral("Показать"));
     m_tolk->setCheckable(true);
@@ -107,6 +127,9 @@ void Form1::createCommandBar()
     QAction *options = m_toolbar1->addAction(artworkIcon(QStringLiteral("options")), QStringLiteral("Настройки"));
     options->setToolTip(QStringLiteral("Настройки программы"));
     connect(options, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("HLP")); });
+    QAction *diary = m_toolbar1->addAction(artworkIcon(QStringLiteral("diary")), QStringLiteral("Дневник"));
+    diary->setToolTip(QStringLiteral("Дневник сновидений (Ctrl+D)"));
+    connect(diary, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("Diary")); });
 }
 
 void Form1::createLink()
@@ -406,6 +429,8 @@ void Form1::Toolbar1_ButtonClick(const QString &key)
         emit calendarRequested();
     else if (key == QStringLiteral("HLP"))
         emit optionsRequested();
+    else if (key == QStringLiteral("Diary"))
+        emit diaryRequested();
 }
 
 void Form1::ShowTolk()

@@ -117,6 +117,7 @@ signals:
     void calendarRequested();
     void optionsRequested();
     void aboutRequested();
+    void diaryRequested();        // "Дневник", Ctrl+D: the dream diary
     void trayMenuRequested(const QPoint &cursor);
     void fromTrayRequested();     // other windows close when the main window comes back
     void exitStarted();           // the other windows close now; their saves join the exit's

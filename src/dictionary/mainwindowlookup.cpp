@@ -143,9 +143,14 @@ void Form1::ListView1_DblClick()
 
 bool Form1::Form_KeyDown(QKeyEvent *event)
 {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // The diary needs no book: its key works with an empty list too.
+    if (event->key() == Qt::Key_D && modifiers == Qt::ControlModifier) {
+        Toolbar1_ButtonClick(QStringLiteral("Diary"));
+        return true;
+    }
     if (!m_tolk->isEnabled())
         return false;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built program in a real X session (Xvfb + openbox), driven like a user with xdotool:
-# type a word of a shipped book, Enter, the interpretation window shows it, copy, close both
-# windows; the program ends with status 0, saves LastWord and leaves every book as it was.
+# type a word of a shipped book, Enter, the interpretation window shows it, copy, close it; Ctrl+D
+# and a dream typed into the diary; close the main window: the program ends with status 0, saves
+# LastWord and the dream, and leaves every book as it was.
 # Usage: window_smoke.sh PROGRAM BOOK_SOURCE_DIR   (the word: the first headword of the first source)
 set -uo pipefail
 program=$1
@@ -101,6 +102,14 @@ poll 30 copied || fail "the clipboard does not hold the article"
 xdotool key Escape
 poll 30 gone "^$word\$" || fail "the interpretation window did not close"
 activate "$caption" || fail "the main window does not take the focus back"
+
+# A dream written in the diary and never saved by hand is kept when the program ends.
+xdotool key ctrl+d
+poll 60 found '^Дневник сновидений$' || fail "Ctrl+D opened no diary window"
+activate '^Дневник сновидений$' || fail "the diary window does not take the focus"
+dream="Видела во сне $word"
+xdotool type --delay 50 "$dream"
+activate "$caption" || fail "the main window does not take the focus back from the diary"
 xdotool key alt+F4
 exited() {
     local state
@@ -115,4 +124,5 @@ status=$?
 settings=$XDG_CONFIG_HOME/OKV_Programming/Somnar3.ini
 grep -qxF "LastWord=$word" "$settings" || fail "LastWord=$word is not in the settings: $(cat "$settings")"
 md5sum --quiet -c "$work/books.md5" || fail "a book file changed"
-echo "PASS: «$word» looked up, copied, both windows closed, settings saved, books untouched"
+grep -qF "$dream" "$HOME/.local/share/somnar/diary.sqlite" || fail "the dream typed into the diary was not saved"
+echo "PASS: «$word» looked up, copied, a dream written down, the windows closed, settings and diary saved, books untouched"

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <cstdio>
@@ -315,6 +316,24 @@ TEST_F(MainWindowTest, SearchBoxAndListKeys)
     EXPECT_EQ(tolk.count(), 1);
 }
 
+TEST_F(MainWindowTest, DiaryOpensFromItsButtonAndCtrlDWithOrWithoutBooks)
+{
+    addBooks();
+    auto form = open();
+    QSignalSpy diary(form.get(), &Form1::diaryRequested);
+    const QList<QAction *> buttons = form->findChild<QToolBar *>(QStringLiteral("Toolbar1"))->actions();
+    QStringList captions;
+    for (const QAction *button : buttons)
+        captions << button->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Показать"), QStringLiteral("Календарь"),
+                                     QStringLiteral("Настройки"), QStringLiteral("Дневник")}));
+    buttons.last()->trigger();
+    press(form->Text1(), Qt::Key_D, Qt::ControlModifier);
+    form->Toolbar2()->mnuBooksAll_Click(1);
+    press(form.get(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(diary.count(), 3);
+}
+
 TEST_F(MainWindowTest, NormalExitSavesTheStateThatTheNextStartRestores)
 {
     addBooks();
@@ -507,4 +526,20 @@ TEST_F(MainWindowTest, ClosingToTrayNeverLeavesAnInvisibleProgram)
     EXPECT_EQ(exitSpy.count(), 1);
     EXPECT_TRUE(form->hasExited());
     EXPECT_EQ(SettingsStore(folder.settingsPath()).get(kMainSection, "LastWord"), QStringLiteral("Абажур"));
+}
+
+TEST_F(MainWindowTest, EveryCommandButtonShowsInTheNarrowestWindow)
+{
+    addBooks();
+    auto form = open();
+    form->resize(260, 500);  // the program's smallest width
+    form->show();
+    QApplication::processEvents();
+    const auto *bar = form->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    for (QAction *button : bar->actions()) {
+        const QWidget *shown = bar->widgetForAction(button);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible()) << button->text().toStdString();
+        EXPECT_TRUE(bar->rect().contains(shown->geometry())) << button->text().toStdString();
+    }
 }

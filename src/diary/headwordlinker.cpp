@@ -1,0 +1,128 @@
+#include "diary/headwordlinker.h"
+
+#include "diary/textwords.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <initializer_list>
+#include <tuple>
+
+namespace somnar::diary {
+
+namespace {
+
+constexpr qsizetype kShortestStem = 3;
+
+// Pronouns, prepositions, conjunctions, particles and the forms of "быть": they fill every
+// dream and explain none, even where a book has an article under one of them.
+const QSet<QString> &FunctionWords()
+{
+    static const QSet<QString> words = [] {
+        QSet<QString> set;
+        for (const char *word :
+             {"а",     "без",   "бы",   "был",   "была",  "были",  "было",   "быть", "в",     "вам",   "вас",
+              "во",    "вот",   "вы",   "где",   "да",    "даже",  "для",    "до",   "его",   "ее",    "ей",
+              "ему",   "если",  "есть", "еще",   "же",    "за",    "и",      "из",   "или",   "им",    "их",
+              "к",     "как",   "ко",   "когда", "кто",   "ли",    "меня",   "мне",  "мной",  "мы",    "на",
+              "над",   "нам",   "нас",  "не",    "него",  "нее",   "нет",    "ни",   "них",   "но",    "ну",
+              "о",     "об",    "он",   "она",   "они",   "оно",   "от",     "по",   "под",   "при",   "про",
+              "с",     "сам",   "себя", "со",    "так",   "там",   "то",     "тоже", "только", "ты",   "тут",
+              "у",     "уже",   "чем",  "что",   "чтобы", "это",   "эта",    "этот", "я"})
+            set.insert(QString::fromUtf8(word));
+        return set;
+    }();
+    return words;
+}
+
+bool MayLink(const QString &folded)
+{
+    return folded.size() >= 2 && !FunctionWords().contains(folded);
+}
+
+qsizetype CommonPrefix(const QString &a, const QString &b)
+{
+    const auto [left, right] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return left - a.begin();
+}
+
+bool EndsWithAny(const QString &word, std::initializer_list<const char16_t *> endings)
+{
+    return std::any_of(endings.begin(), endings.end(),
+                       [&word](const char16_t *ending) { return word.endsWith(QStringView(ending)); });
+}
+
+bool IsInfinitive(const QString &word)
+{
+    return EndsWithAny(word, {u"ть", u"ти", u"чь", u"ться", u"тись", u"чься"});
+}
+
+// Endings of the past tense, the present, the infinitive and the reflexive forms.
+bool LooksVerbal(const QString &word)
+{
+    return EndsWithAny(word, {u"ть", u"ся", u"сь", u"л", u"ла", u"ло", u"ли", u"ет", u"ёт", u"ут", u"ют", u"ит",
+                              u"ат", u"ят", u"ешь", u"ишь", u"ете", u"ите"});
+}
+
+}
+
+void HeadwordLinker::build(const std::vector<QString> &headwords)
+{
+    m_byStem.clear();
+    m_byWord.clear();
+    for (const QString &headword : headwords) {
+        const QList<TextWord> words = WordsOf(headword);
+        if (words.size() != 1 || words[0].length != headword.size())
+            continue;
+        const QString folded = FoldWord(headword);
+        if (!MayLink(folded) || m_byWord.contains(folded))
+            continue;
+        m_byWord.insert(folded, headword);
+        m_byStem[m_stemmer.stem(folded)].append(folded);
+    }
+}
+
+QString HeadwordLinker::headwordFor(const QString &folded) const
+{
+    if (const auto exact = m_byWord.constFind(folded); exact != m_byWord.constEnd())
+        return *exact;
+    // A stem of one or two letters says too little: "ось" is no form of "оса".
+    const QString stem = m_stemmer.stem(folded);
+    const auto found = stem.size() < kShortestStem ? m_byStem.constEnd() : m_byStem.constFind(stem);
+    if (found == m_byStem.constEnd())
+        return {};
+    // Closest: the longest shared beginning, then the nearest length, then a verb for a verb
+    // form and a noun for any other.
+    const bool verbal = LooksVerbal(folded);
+    const auto distance = [&folded, verbal](const QString &candidate) {
+        return std::tuple(-CommonPrefix(folded, candidate), std::abs(candidate.size() - folded.size()),
+                          IsInfinitive(candidate) != verbal);
+    };
+    const QStringList &candidates = *found;
+    const auto best = std::min_element(candidates.begin(), candidates.end(),
+                                       [&](const QString &a, const QString &b) { return distance(a) < distance(b); });
+    for (auto other = candidates.begin(); other != candidates.end(); ++other) {
+        if (other != best && distance(*other) == distance(*best))
+            return {};
+    }
+    return m_byWord.value(*best);
+}
+
+QList<WordLink> HeadwordLinker::links(const QString &text) const
+{
+    QList<WordLink> links;
+    if (m_byWord.isEmpty())
+        return links;
+    for (const TextWord &word : WordsOf(text)) {
+        const QString written = text.mid(word.position, word.length);
+        const QString folded = FoldWord(written);
+        if (!MayLink(folded))
+            continue;
+        const QString headword = headwordFor(folded);
+        if (!headword.isEmpty())
+            links.append({word.position, word.length, written, headword});
+    }
+    return links;
+}
+
+}
