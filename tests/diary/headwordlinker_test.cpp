@@ -26,7 +26,7 @@ protected:
     }
 
     BookFolder books {{"1.book", "Один", {"Кошка", "Вода", "Водить", "Дом", "Дорога", "Лес", "Ёлка", "Оса", "Ад",
-                                          "Я", "Так", "При", "Белый конь", "Жар-птица", "Река", "Свеча", "Мука", "Муки"}},
+                                          "Я", "Так", "При", "Белый конь", "Жар-птица", "Река", "Свеча", "Мука", "Муки", "Пот"}},
                       {"2.book", "Два", {"кошка", "Мост"}}};
     BookCatalogue catalogue;
     WordIndex index;
@@ -63,6 +63,7 @@ TEST_F(Linking, WordsThatMustNotLink)
 {
     const char *const words[] = {
         "я",      "Так",   "при",   // function words, though a book has them
+        "потом",  "тогда", "совсем",  // words that tell a story, whatever stem they share
         "мукой",  "муке",  // the stem of both Мука and Муки, equally close to each
         "ось",    "осы",   "аду",   // stems of one or two letters match only the word itself
         "белый",  "конь",  "жар",   "птица",  // words of headwords that are not one word
