@@ -31,13 +31,13 @@ LiteratureTree::LiteratureTree(Form1 &main, SettingsStore &settings, QStringList
     , m_main(main)
     , m_settings(settings)
     , m_folders(std::move(folders))
+    , m_tree(main.TreeView1())
 {
     createToolBar();
-    QTreeWidget *tree = m_main.TreeView1();
-    tree->installEventFilter(this);
-    connect(tree, &QTreeWidget::currentItemChanged, this, &LiteratureTree::TreeView1_NodeClick);
-    connect(tree, &QTreeWidget::itemClicked, this, &LiteratureTree::TreeView1_NodeClick);
-    connect(tree, &QTreeWidget::itemDoubleClicked, this, &LiteratureTree::TreeView1_DblClick);
+    m_tree->installEventFilter(this);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &LiteratureTree::TreeView1_NodeClick);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &LiteratureTree::TreeView1_NodeClick);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &LiteratureTree::TreeView1_DblClick);
     m_main.setLiteratureExitValues([this] { return exitValues(); });
 }
 
@@ -79,7 +79,7 @@ LiteratureTree::NodeKind LiteratureTree::kindOf(const QTreeWidgetItem *node)
 
 QTreeWidgetItem *LiteratureTree::node(const QString &key) const
 {
-    for (QTreeWidgetItemIterator it(m_main.TreeView1()); *it; ++it) {
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         if (LiteratureTree::key(*it) == key)
             return *it;
     }
@@ -89,7 +89,7 @@ QTreeWidgetItem *LiteratureTree::node(const QString &key) const
 QTreeWidgetItem *LiteratureTree::addNode(QTreeWidgetItem *parent, const QString &key, const QString &text,
                                          const QString &icon)
 {
-    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_main.TreeView1());
+    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
     item->setText(0, text);
     item->setData(0, kKeyRole, key);
     item->setIcon(0, artworkIcon(icon));
@@ -99,8 +99,7 @@ QTreeWidgetItem *LiteratureTree::addNode(QTreeWidgetItem *parent, const QString 
 
 void LiteratureTree::ShowLit()
 {
-    QTreeWidget *tree = m_main.TreeView1();
-    tree->clear();
+    m_tree->clear();
     QTreeWidgetItem *all = addNode(nullptr, kAllNodeKey, QStringLiteral("Вся литература"), QStringLiteral("literature"));
     all->setExpanded(m_settings.getBool(kMainSection, QStringLiteral("LitAExpanded"), true));
     QTreeWidgetItem *favourites =
@@ -126,13 +125,13 @@ void LiteratureTree::ShowLitFile(const QString &key, TolkWindow &window)
     // The next word article shows even when it is the word shown before the file.
     view->setTag(QString());
     view->loadRtfFile(path.trimmed());
-    if (const QTreeWidgetItem *selected = m_main.TreeView1()->currentItem())
+    if (const QTreeWidgetItem *selected = m_tree->currentItem())
         window.setWindowTitle(selected->text(0));
 }
 
 void LiteratureTree::showSelected(TolkWindow &window)
 {
-    if (const QTreeWidgetItem *selected = m_main.TreeView1()->currentItem(); kindOf(selected) != NodeKind::Root)
+    if (const QTreeWidgetItem *selected = m_tree->currentItem(); kindOf(selected) != NodeKind::Root)
         ShowLitFile(key(selected), window);
 }
 
@@ -161,7 +160,7 @@ void LiteratureTree::TreeView1_GotFocus()
 {
     m_main.setLiteratureMode(true);
     AboutLit();
-    TreeView1_NodeClick(m_main.TreeView1()->currentItem());
+    TreeView1_NodeClick(m_tree->currentItem());
 }
 
 void LiteratureTree::TreeView1_DblClick()
@@ -173,7 +172,7 @@ void LiteratureTree::TreeView1_DblClick()
 
 void LiteratureTree::addFavourite()
 {
-    QTreeWidgetItem *selected = m_main.TreeView1()->currentItem();
+    QTreeWidgetItem *selected = m_tree->currentItem();
     QTreeWidgetItem *favourites = node(kFavouritesNodeKey);
     if (kindOf(selected) != NodeKind::Article || !favourites)
         return;
@@ -190,7 +189,7 @@ void LiteratureTree::addFavourite()
 
 void LiteratureTree::removeFavourite()
 {
-    QTreeWidgetItem *selected = m_main.TreeView1()->currentItem();
+    QTreeWidgetItem *selected = m_tree->currentItem();
     const QString selectedKey = key(selected);
     if (!selected || !selectedKey.endsWith(u'*'))
         return;
@@ -204,8 +203,7 @@ void LiteratureTree::removeFavourite()
 std::vector<SettingWrite> LiteratureTree::exitValues() const
 {
     std::vector<SettingWrite> writes;
-    QTreeWidget *tree = m_main.TreeView1();
-    QTreeWidgetItemIterator it(tree);
+    QTreeWidgetItemIterator it(m_tree);
     if (*it)
         ++it;
     for (; *it; ++it)
@@ -231,7 +229,9 @@ std::vector<LitFile> LiteratureTree::articles() const
 
 bool LiteratureTree::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_main.TreeView1() && event->type() == QEvent::FocusIn)
+    // Compared with the pointer kept at construction: the tree's last events arrive while the
+    // main window is already being destroyed, when it must not be called.
+    if (watched == m_tree && event->type() == QEvent::FocusIn)
         TreeView1_GotFocus();
     return QObject::eventFilter(watched, event);
 }

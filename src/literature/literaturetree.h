@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace somnar {
@@ -69,6 +70,7 @@ private:
     Form1 &m_main;
     SettingsStore &m_settings;
     QStringList m_folders;
+    QTreeWidget *m_tree;
     QAction *m_add = nullptr;
     QAction *m_remove = nullptr;
 };

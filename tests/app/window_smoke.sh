@@ -39,9 +39,11 @@ poll() {
 }
 
 # A display number nobody uses, chosen by Xvfb itself; tried again should the server not answer.
+# -noreset: by default the server resets when its last client leaves, and a client that
+# connects during the reset (openbox right after the probe below) is refused.
 start_x() {
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     local pid=$!
     pids+=($pid)
     poll 30 test -s "$work/display" && export DISPLAY=:$(cat "$work/display") &&
@@ -50,9 +52,13 @@ start_x() {
     return 1
 }
 start_x || start_x || start_x || fail "Xvfb did not start"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-poll 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fail "openbox did not start"
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+start_wm() {
+    openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    poll 30 wm_running
+}
+start_wm || start_wm || fail "openbox did not start"
 # A Russian keyboard, so that typing the word needs no key remapping a busy program could miss.
 setxkbmap -layout ru || fail "cannot set the Russian keyboard layout"
 

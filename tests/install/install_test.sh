@@ -63,7 +63,7 @@ check_program() {
     "$prefix/bin/somnar-book" build "$work/mine.txt" "$books/my-dreams.book"
     "$prefix/bin/somnar-book" build "$work/mine.txt" "$books/$shipped"
 
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" run-program "$build" "$version" "$prefix" "$work"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" run-program "$build" "$version" "$prefix" "$work"
 
     local settings=$XDG_CONFIG_HOME/OKV_Programming/Somnar3.ini
     expect_file "$settings"

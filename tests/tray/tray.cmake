@@ -9,5 +9,5 @@ somnar_add_test(traymenu_tests
 
 # The program under a real XEmbed tray on a virtual X server of its own.
 add_test(NAME tray_real_tray
-    COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" ${CMAKE_CURRENT_LIST_DIR}/realtray_test.sh $<TARGET_FILE:somnar>)
+    COMMAND xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ${CMAKE_CURRENT_LIST_DIR}/realtray_test.sh $<TARGET_FILE:somnar>)
 set_tests_properties(tray_real_tray PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver)
