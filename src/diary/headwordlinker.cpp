@@ -36,7 +36,10 @@ const QSet<QString> &FunctionWords()
               "свой",   "своя",    "себя",   "сейчас", "словно", "снова",  "со",     "совсем", "сразу",
               "сюда",   "так",     "также",  "такой",  "там",    "теперь", "то",     "тогда",  "того",
               "тоже",   "только",  "туда",   "тут",    "ты",     "у",      "уже",    "чем",    "через",
-              "что",    "чтобы",   "чуть",   "эта",    "это",    "этот",   "я"})
+              "что",    "чтобы",   "чуть",   "эта",    "это",    "этот",   "я",
+              // adverbs of how long, how much and how far, which share a stem with nouns
+              // ("долго" and "Долг")
+              "быстро", "далеко",  "долго",  "мало",   "много",  "поздно", "рано",   "скоро",  "тихо"})
             set.insert(QString::fromUtf8(word));
         return set;
     }();
@@ -70,6 +73,20 @@ bool LooksVerbal(const QString &word)
 {
     return EndsWithAny(word, {u"ть", u"ся", u"сь", u"л", u"ла", u"ло", u"ли", u"ет", u"ёт", u"ут", u"ют", u"ит",
                               u"ат", u"ят", u"ешь", u"ишь", u"ете", u"ите"});
+}
+
+// A soft stem stays soft in every form. Nouns like "белье" keep the soft sign before each ending
+// ("белья", "бельем"), so "белое" is another word; nouns like "медь" take soft endings ("меди",
+// "медью"), so "медом" is another word. After ж, ш, ч, щ spelling allows the hard ones ("мышами").
+bool SoftSignAgrees(const QString &headword, const QString &word, qsizetype stemLength)
+{
+    const QStringView ending = QStringView(headword).mid(stemLength);
+    const QStringView wordEnding = QStringView(word).mid(stemLength);
+    if (ending.size() == 2 && ending[0] == u'ь' && QStringView(u"еяюи").contains(ending[1]))
+        return wordEnding.startsWith(u'ь');
+    if (ending == u"ь" && stemLength > 0 && !QStringView(u"жшчщ").contains(headword[stemLength - 1]))
+        return wordEnding.isEmpty() || !QStringView(u"аоуы").contains(wordEnding[0]);
+    return true;
 }
 
 }
@@ -106,7 +123,10 @@ QString HeadwordLinker::headwordFor(const QString &folded) const
         return std::tuple(-CommonPrefix(folded, candidate), std::abs(candidate.size() - folded.size()),
                           IsInfinitive(candidate) != verbal);
     };
-    const QStringList &candidates = *found;
+    QStringList candidates = *found;
+    candidates.removeIf([&](const QString &candidate) { return !SoftSignAgrees(candidate, folded, stem.size()); });
+    if (candidates.isEmpty())
+        return {};
     const auto best = std::min_element(candidates.begin(), candidates.end(),
                                        [&](const QString &a, const QString &b) { return distance(a) < distance(b); });
     for (auto other = candidates.begin(); other != candidates.end(); ++other) {
