@@ -206,9 +206,13 @@ ImportResult ImportText(const QString &content)
 
 ImportResult ImportTextFile(const QString &path)
 {
+    // Far beyond any diary (10,000 dreams make 30 MB), short of what memory may refuse.
+    constexpr qint64 kLargestImport = 512 * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("Не удалось открыть файл «%1»: %2.").arg(path, file.errorString())};
+    if (file.size() > kLargestImport)
+        return {{}, QStringLiteral("Файл «%1» слишком велик для выгрузки дневника; он не прочитан.").arg(path)};
     ImportResult result = ImportText(QString::fromUtf8(file.readAll()));
     if (!result.error.isEmpty())
         result.error = QStringLiteral("Файл «%1» не прочитан. %2").arg(path, result.error);

@@ -14,21 +14,32 @@ namespace {
 
 constexpr qsizetype kShortestStem = 3;
 
-// Pronouns, prepositions, conjunctions, particles and the forms of "быть": they fill every
-// dream and explain none, even where a book has an article under one of them.
+// Pronouns, prepositions, conjunctions, particles, the forms of "быть" and the adverbs that
+// only tie a story together: they fill every dream and explain none, even where a book has an
+// article under one of them or they share a stem with a headword ("потом" and "Пот").
 const QSet<QString> &FunctionWords()
 {
     static const QSet<QString> words = [] {
         QSet<QString> set;
         for (const char *word :
-             {"а",     "без",   "бы",   "был",   "была",  "были",  "было",   "быть", "в",     "вам",   "вас",
-              "во",    "вот",   "вы",   "где",   "да",    "даже",  "для",    "до",   "его",   "ее",    "ей",
-              "ему",   "если",  "есть", "еще",   "же",    "за",    "и",      "из",   "или",   "им",    "их",
-              "к",     "как",   "ко",   "когда", "кто",   "ли",    "меня",   "мне",  "мной",  "мы",    "на",
-              "над",   "нам",   "нас",  "не",    "него",  "нее",   "нет",    "ни",   "них",   "но",    "ну",
-              "о",     "об",    "он",   "она",   "они",   "оно",   "от",     "по",   "под",   "при",   "про",
-              "с",     "сам",   "себя", "со",    "так",   "там",   "то",     "тоже", "только", "ты",   "тут",
-              "у",     "уже",   "чем",  "что",   "чтобы", "это",   "эта",    "этот", "я"})
+             {"а",      "без",     "будто",  "бы",     "был",    "была",   "были",   "было",   "быть",
+              "в",      "вам",     "вас",    "вдруг",  "везде",  "во",     "вот",    "все",    "всегда",
+              "всего",  "всех",    "вся",    "вы",     "где",    "да",     "даже",   "для",    "до",
+              "его",    "ее",      "ей",     "ему",    "если",   "есть",   "еще",    "же",     "за",
+              "затем",  "здесь",   "зачем",  "и",      "из",     "или",    "им",     "их",     "к",
+              "как",    "какой",   "ко",     "когда",  "кто",    "куда",   "ли",     "лишь",   "меня",
+              "мне",    "мной",    "мой",    "моя",    "мы",     "на",     "над",    "нам",    "нас",
+              "не",     "него",    "нее",    "нет",    "ни",     "никогда", "них",   "но",     "ну",
+              "о",      "об",      "один",   "он",     "она",    "они",    "оно",    "опять",  "от",
+              "откуда", "отсюда",  "оттуда", "очень",  "по",     "под",    "пока",   "после",  "потом",
+              "потому", "почему",  "почти",  "при",    "про",    "раз",    "с",      "сам",    "сама",
+              "свой",   "своя",    "себя",   "сейчас", "словно", "снова",  "со",     "совсем", "сразу",
+              "сюда",   "так",     "также",  "такой",  "там",    "теперь", "то",     "тогда",  "того",
+              "тоже",   "только",  "туда",   "тут",    "ты",     "у",      "уже",    "чем",    "через",
+              "что",    "чтобы",   "чуть",   "эта",    "это",    "этот",   "я",
+              // adverbs of how long, how much and how far, which share a stem with nouns
+              // ("долго" and "Долг")
+              "быстро", "далеко",  "долго",  "мало",   "много",  "поздно", "рано",   "скоро",  "тихо"})
             set.insert(QString::fromUtf8(word));
         return set;
     }();
@@ -62,6 +73,20 @@ bool LooksVerbal(const QString &word)
 {
     return EndsWithAny(word, {u"ть", u"ся", u"сь", u"л", u"ла", u"ло", u"ли", u"ет", u"ёт", u"ут", u"ют", u"ит",
                               u"ат", u"ят", u"ешь", u"ишь", u"ете", u"ите"});
+}
+
+// A soft stem stays soft in every form. Nouns like "белье" keep the soft sign before each ending
+// ("белья", "бельем"), so "белое" is another word; nouns like "медь" take soft endings ("меди",
+// "медью"), so "медом" is another word. After ж, ш, ч, щ spelling allows the hard ones ("мышами").
+bool SoftSignAgrees(const QString &headword, const QString &word, qsizetype stemLength)
+{
+    const QStringView ending = QStringView(headword).mid(stemLength);
+    const QStringView wordEnding = QStringView(word).mid(stemLength);
+    if (ending.size() == 2 && ending[0] == u'ь' && QStringView(u"еяюи").contains(ending[1]))
+        return wordEnding.startsWith(u'ь');
+    if (ending == u"ь" && stemLength > 0 && !QStringView(u"жшчщ").contains(headword[stemLength - 1]))
+        return wordEnding.isEmpty() || !QStringView(u"аоуы").contains(wordEnding[0]);
+    return true;
 }
 
 }
@@ -98,7 +123,10 @@ QString HeadwordLinker::headwordFor(const QString &folded) const
         return std::tuple(-CommonPrefix(folded, candidate), std::abs(candidate.size() - folded.size()),
                           IsInfinitive(candidate) != verbal);
     };
-    const QStringList &candidates = *found;
+    QStringList candidates = *found;
+    candidates.removeIf([&](const QString &candidate) { return !SoftSignAgrees(candidate, folded, stem.size()); });
+    if (candidates.isEmpty())
+        return {};
     const auto best = std::min_element(candidates.begin(), candidates.end(),
                                        [&](const QString &a, const QString &b) { return distance(a) < distance(b); });
     for (auto other = candidates.begin(); other != candidates.end(); ++other) {

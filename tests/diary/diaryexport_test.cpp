@@ -105,6 +105,28 @@ TEST(DiaryExport, ImportRefusesWhatItCannotReadWhole)
     EXPECT_EQ(windowsLines.entries[0].text, QStringLiteral("Текст"));
 }
 
+TEST(DiaryExport, FilesThatCannotBeImportedAreNamed)
+{
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("огромный.txt"));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(600) * 1024 * 1024));  // sparse
+    file.close();
+    const struct {
+        QString path;
+        const char *told;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("нет.txt")), "Не удалось открыть файл"},
+        {huge, "слишком велик"},
+    };
+    for (const auto &c : cases) {
+        const ImportResult result = ImportTextFile(c.path);
+        EXPECT_TRUE(result.entries.isEmpty());
+        EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.told)) && result.error.contains(c.path))
+            << result.error.toStdString();
+    }
+}
+
 TEST(DiaryExport, FailedWriteIsTold)
 {
     QTemporaryDir dir;

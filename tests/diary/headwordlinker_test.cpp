@@ -26,7 +26,7 @@ protected:
     }
 
     BookFolder books {{"1.book", "Один", {"Кошка", "Вода", "Водить", "Дом", "Дорога", "Лес", "Ёлка", "Оса", "Ад",
-                                          "Я", "Так", "При", "Белый конь", "Жар-птица", "Река", "Свеча", "Мука", "Муки"}},
+                                          "Я", "Так", "При", "Белый конь", "Жар-птица", "Река", "Дверь", "Свеча", "Мука", "Муки", "Пот", "Долг", "Бельё", "Медь", "Мышь"}},
                       {"2.book", "Два", {"кошка", "Мост"}}};
     BookCatalogue catalogue;
     WordIndex index;
@@ -53,7 +53,8 @@ TEST_F(Linking, InflectedFormsReachTheirHeadword)
         {"водил", "Водить"}, {"водить", "Водить"}, {"дома", "Дом"},     {"домом", "Дом"},    {"дорогу", "Дорога"},
         {"лесу", "Лес"},     {"ёлку", "Ёлка"},     {"елке", "Ёлка"},    {"оса", "Оса"},      {"ад", "Ад"},
         {"реке", "Река"},    {"свечи", "Свеча"},   {"мостом", "Мост"},  {"воды", "Вода"},     {"водит", "Водить"},
-        {"водилась", "Водить"},
+        {"водилась", "Водить"}, {"долги", "Долг"},  {"белья", "Бельё"},     {"бельём", "Бельё"},
+        {"медью", "Медь"},    {"двери", "Дверь"},   {"мышами", "Мышь"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(headwordOf(QString::fromUtf8(c.word)), QString::fromUtf8(c.headword)) << c.word;
@@ -63,10 +64,11 @@ TEST_F(Linking, WordsThatMustNotLink)
 {
     const char *const words[] = {
         "я",      "Так",   "при",   // function words, though a book has them
+        "потом",  "тогда", "совсем", "долго",  // words that tell a story, whatever stem they share
         "мукой",  "муке",  // the stem of both Мука and Муки, equally close to each
         "ось",    "осы",   "аду",   // stems of one or two letters match only the word itself
         "белый",  "конь",  "жар",   "птица",  // words of headwords that are not one word
-        "кошмар", "водка", "лестница", "водитель",
+        "кошмар", "водка", "лестница", "водитель", "белое", "мёдом",  // the stems of "Бельё" and "Медь", in hard forms
     };
     for (const char *word : words)
         EXPECT_EQ(headwordOf(QString::fromUtf8(word)), QString()) << word;
