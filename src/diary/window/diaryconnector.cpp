@@ -106,8 +106,9 @@ void DiaryConnector::ShowDiary()
 
 bool DiaryConnector::eventFilter(QObject *watched, QEvent *event)
 {
-    // The options window may have changed the town while the diary stood behind it.
-    if (watched == m_window && event->type() == QEvent::WindowActivate)
+    // The options window may have changed the town while the diary stood behind it. The event
+    // type goes first: the window's last events come while it is destroyed, no longer a diary.
+    if (event->type() == QEvent::WindowActivate && watched == m_window)
         m_window->setTown(m_main.options().location);
     return QObject::eventFilter(watched, event);
 }
