@@ -60,8 +60,10 @@ start_wm() {
     poll 30 wm_running
 }
 start_wm || start_wm || fail "openbox did not start"
-# A Russian keyboard, so that typing the word needs no key remapping a busy program could miss.
-setxkbmap -layout ru || fail "cannot set the Russian keyboard layout"
+# A Russian user's keyboard: Russian active, English beside it. Words and letter shortcuts are
+# typed with keys of the active layout (Ctrl+D is Ctrl and the key that reads "в"), since a keysym
+# missing from it makes xdotool remap a key for a moment, and a busy program can miss that.
+setxkbmap -layout ru,us || fail "cannot set the Russian keyboard layout"
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config TMPDIR=$work
 mkdir -p "$XDG_CONFIG_HOME"
@@ -104,7 +106,7 @@ poll 30 gone "^$word\$" || fail "the interpretation window did not close"
 activate "$caption" || fail "the main window does not take the focus back"
 
 # A dream written in the diary and never saved by hand is kept when the program ends.
-xdotool key ctrl+d
+xdotool key ctrl+Cyrillic_ve
 poll 60 found '^Дневник сновидений$' || fail "Ctrl+D opened no diary window"
 activate '^Дневник сновидений$' || fail "the diary window does not take the focus"
 dream="Видела во сне $word"
