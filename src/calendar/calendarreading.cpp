@@ -21,4 +21,11 @@ CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter)
     return reading;
 }
 
+double CalendarMoment(const QDateTime &clock)
+{
+    const QDate date = clock.date();
+    const QTime time = clock.time();
+    return astro::MakeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
+}
+
 }

@@ -2,6 +2,7 @@
 
 #include "calendar/lunardaycounter.h"
 
+#include <QDateTime>
 #include <QString>
 
 namespace somnar::calendar {
@@ -23,5 +24,8 @@ struct CalendarReading {
 // the lunar day from the new moons and moonrises around it. When the lunar day is not found the
 // counter's previous lunar day is reported, as the window keeps it on screen.
 CalendarReading ReadCalendar(double localMoment, LunarDayCounter &counter);
+
+// The date-time value the calendar reads, from a wall-clock reading (its zone is ignored).
+double CalendarMoment(const QDateTime &clock);
 
 }

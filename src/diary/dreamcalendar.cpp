@@ -21,7 +21,7 @@ std::optional<calendar::CalendarReading> DreamCalendar::read(const QDateTime &mo
     if (!moment.isValid() || moment.date().year() < astro::kFirstYear || moment.date().year() > astro::kLastYear)
         return std::nullopt;
     try {
-        calendar::CalendarReading reading = calendar::ReadCalendar(CalendarMoment(moment), *m_counter);
+        calendar::CalendarReading reading = calendar::ReadCalendar(calendar::CalendarMoment(moment), *m_counter);
         if (!reading.lunarDayFound) {
             reading.lunarDay = {};
             reading.lunarText.clear();
@@ -39,13 +39,6 @@ QString DreamCalendar::placeKey() const
         .arg(m_town.latitude(), 0, 'f', 4)
         .arg(m_town.longitude(), 0, 'f', 4)
         .arg(m_offset.currentOffsetMinutes());
-}
-
-double CalendarMoment(const QDateTime &moment)
-{
-    const QDate date = moment.date();
-    const QTime time = moment.time();
-    return astro::MakeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
 }
 
 }

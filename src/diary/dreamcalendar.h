@@ -33,7 +33,4 @@ private:
     std::unique_ptr<calendar::LunarDayCounter> m_counter;
 };
 
-// The date-time value the calendar core reads, from a wall-clock moment.
-double CalendarMoment(const QDateTime &moment);
-
 }

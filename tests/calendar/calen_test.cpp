@@ -221,7 +221,7 @@ TEST_F(CalenTest, TheWindowAgreesWithTheCalendarTool)
     const auto window = openAt(MakeDateTime(2024, 3, 20, 12, 0));
     for (int i = 0; i < moments.size(); ++i) {
         const QStringList fields = lines[i + 1].split(u',');
-        showMoment(*window, FromPickerValue(QDateTime::fromString(moments[i], Qt::ISODate)));
+        showMoment(*window, CalendarMoment(QDateTime::fromString(moments[i], Qt::ISODate)));
         const CalendarReading &reading = window->logic().reading();
         EXPECT_EQ(window->Label16()->text(), fields[4]) << moments[i].toStdString();
         EXPECT_EQ(ToPickerValue(reading.lunarDay.start).toString(Qt::ISODate).left(19), fields[5]);

@@ -281,7 +281,7 @@ void Calen::SetPicker(cDateTimePicker &picker, double localMoment)
 
 double Calen::GetPicker(const cDateTimePicker &picker) const
 {
-    return FromPickerValue(picker.value());
+    return CalendarMoment(picker.value());
 }
 
 void Calen::DTPicker1_Change()

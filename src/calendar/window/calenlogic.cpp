@@ -144,17 +144,10 @@ QDateTime ToPickerValue(double localMoment)
     return QDateTime(QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second), Qt::UTC);
 }
 
-double FromPickerValue(const QDateTime &value)
-{
-    const QDate date = value.date();
-    const QTime time = value.time();
-    return astro::MakeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
-}
-
 double CurrentLocalMoment()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    return FromPickerValue(QDateTime(now.date(), now.time(), Qt::UTC));
+    return CalendarMoment(now);
 }
 
 QString ClockText(const QDateTime &now)

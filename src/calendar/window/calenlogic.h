@@ -93,9 +93,8 @@ private:
     QTimer m_timer4;
 };
 
-// The program's date-time value <-> the pickers' clock reading.
+// The program's date-time value as the pickers' clock reading (back: CalendarMoment).
 QDateTime ToPickerValue(double localMoment);
-double FromPickerValue(const QDateTime &value);
 // The current local clock time as a date-time value.
 double CurrentLocalMoment();
 // "10 декабря 2026 г., 05:30" (the clock in the tooltip of "Сейчас ").
