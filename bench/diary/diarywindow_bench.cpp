@@ -1,18 +1,13 @@
 // bench_diarywindow: opening the diary window over 10,000 generated dreams of 1,500 characters
 // with the 20 corpus books switched on: the file, the list, the newest dream read (its words
 // linked, its calendar), shown and painted; the window is closed again after each opening.
-#include "app/settingsstore.h"
-#include "corpus.h"
 #include "diary/diarystore.h"
 #include "diary/headwordlinker.h"
 #include "diary/window/diarywindow.h"
-#include "dictionary/bookcatalogue.h"
-#include "dictionary/wordindex.h"
-#include "dreamgenerator.h"
+#include "dreamdiarybench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,25 +22,17 @@ namespace {
 
 constexpr int kDreams = 10000;
 
-struct Setting {
-    QTemporaryDir dir;
-    SettingsStore settings {dir.filePath(QStringLiteral("settings.ini"))};
-    BookCatalogue catalogue;
-    WordIndex index;
-    QString diaryPath = dir.filePath(QStringLiteral("diary.sqlite"));
-    std::shared_ptr<HeadwordLinker> linker = std::make_shared<HeadwordLinker>();
-};
-
-std::unique_ptr<Setting> g_setting;
+std::unique_ptr<DreamDiaryBench> g_bench;
+std::shared_ptr<HeadwordLinker> g_linker = std::make_shared<HeadwordLinker>();
 
 // Opens, shows and paints the window, then closes it; false when the list is not whole. With
 // lunarDays, first waits for the lunar days the list did not know and says how long that took.
 bool OpenWindowOnce(qint64 *lunarDays = nullptr)
 {
-    auto store = std::make_unique<DiaryStore>(g_setting->diaryPath);
+    auto store = std::make_unique<DiaryStore>(g_bench->diaryPath);
     store->open();
     auto *window = new DiaryWindow(std::move(store), UserLocation(), nullptr, astro::SystemOffset());
-    window->setLinker(g_setting->linker);
+    window->setLinker(g_linker);
     window->show();
     QApplication::processEvents();
     const bool whole = window->logic().listed().size() == kDreams;
@@ -63,23 +50,11 @@ bool OpenWindowOnce(qint64 *lunarDays = nullptr)
 
 void Prepare()
 {
-    g_setting = std::make_unique<Setting>();
-    Setting &s = *g_setting;
+    g_bench = PrepareDreamDiary(kDreams);
     QElapsedTimer timer;
     timer.start();
-    generateCorpus(s.dir.filePath(QStringLiteral("books")), CorpusOptions {});
-    s.catalogue.load(s.dir.filePath(QStringLiteral("books")), s.settings);
-    s.index.build(s.catalogue);
-    QList<DiaryEntry> dreams = GenerateDreams(kDreams, 1500, 1, s.index.words());
-    DiaryStore store(s.diaryPath);
-    store.open();
-    store.saveAll(dreams);
-    std::printf("%lld books, %lld headwords, %lld dreams (%lld ms)\n", static_cast<long long>(s.catalogue.count()),
-                static_cast<long long>(s.index.size()), static_cast<long long>(store.count()),
-                static_cast<long long>(timer.restart()));
-    store.close();
     // The program builds the linker once per set of switched-on books, not at every opening.
-    s.linker->build(s.index.words());
+    g_linker->build(g_bench->index.words());
     std::printf("linker over the headwords: %lld ms\n", static_cast<long long>(timer.restart()));
     // Generated dreams come without lunar days: the first opening reads those of the rows on
     // screen just after the window shows; later openings find them kept.
@@ -107,6 +82,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    g_setting.reset();
+    g_bench.reset();
     return 0;
 }
